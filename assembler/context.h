@@ -1,0 +1,98 @@
+#pragma once
+// The state of one assembly run. One AssemblyContext lives for the whole program; every run sets
+// it up again, and the symbol list and the program file writers read what the last run left.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "assembler/statement_entry.h"
+
+namespace tarvok {
+
+// How the driver handles each line; the numbers are the stored values.
+enum LineKind : uint8_t {
+    Open = 0,             // a statement line still to be assembled
+    IncludeLine = 1,      // an include directive; never assembled
+    Consumed = 2,         // blank, comment-only or variable definition
+    StartLine = 3,        // the accepted start address line
+    Assignment = 20,      // holds "=" but not "*="
+    StartCandidate = 21,  // holds "*="
+};
+
+enum class StatementClass : uint8_t { NoStatement, DataStatement, InstructionStatement };
+
+enum class OutputKind : uint8_t { Prg = 0, P00 = 1 };
+
+struct SourceLine {
+    std::string text;  // the editor line without its line break, lower-cased
+};
+
+struct VariableEntry {
+    std::string name;
+    int32_t value = 0;      // 0..65535
+    int32_t line = 0;       // 0-based editor line
+    int32_t size = 1;       // 1 when value <= 255, else 2
+    uint8_t immediate = 0;  // the value was written with "#"
+};
+
+struct LabelEntry {
+    std::string name;
+    int32_t ordinal = 0;    // statement number of the labelled line
+    int32_t address = -1;   // -1 until label addresses are estimated
+    int32_t line = 0;       // 0-based editor line
+};
+
+// The assembled bytes in address order; each is kept as a 16-bit slot, the writers use the low 8.
+using ObjectImage = std::vector<uint16_t>;
+
+// Lookups by name, built once per run when the lists are complete. Each keeps the entry that a
+// walk through the list in definition order would stop at.
+struct SymbolIndex {
+    std::unordered_map<std::string_view, int32_t> first_variable;  // name -> index in variables
+    std::unordered_map<std::string_view, int32_t> first_label;     // name -> index in labels
+    std::unordered_map<std::string_view, int32_t> last_label;      // name -> index in labels
+    std::vector<int32_t> label_on_line;  // line -> index of the first label of that line, or -1
+
+    void clear();
+};
+
+struct AssemblyContext {
+    std::vector<SourceLine> lines;
+    int32_t line_count = 0;
+    std::vector<uint8_t> line_kind;       // LineKind per line, line_count + 1 entries
+    std::vector<uint8_t> line_has_label;  // 1 where a label was defined on the line
+    std::vector<VariableEntry> variables;
+    std::vector<LabelEntry> labels;
+    std::vector<StatementEntry> statements;
+    ObjectImage object_image;
+    std::vector<int32_t> include_lines;
+    int32_t start_address = 0;
+    uint8_t error = 0;
+    uint8_t quiet = 0;
+    OutputKind output_kind = OutputKind::Prg;
+    uint8_t includes_expanded = 0;
+    uint8_t source_saved = 0;
+    int32_t insert_line = 0;
+    int32_t current_line = 0;
+    int16_t progress = 0;
+
+    // Statement pass: the class of the line being handled, and the instruction record created
+    // for it (-1 while the line has none).
+    StatementClass statement_class = StatementClass::NoStatement;
+    int32_t current_record = -1;
+    // Mode found by the last operand shape classification.
+    int32_t current_mode = 0;
+
+    // Low and high byte of the start address, stored when the bytes are emitted.
+    uint8_t load_address_low = 0;
+    uint8_t load_address_high = 0;
+    // The 26-byte header of a P00 file, prepared by its writer.
+    std::vector<uint8_t> p00_header;
+
+    SymbolIndex symbols;
+};
+
+}  // namespace tarvok

@@ -1,0 +1,30 @@
+#pragma once
+// Reporting from the assembler, and setting an assembly back to empty.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "assembler/context.h"
+#include "assembler/source_document.h"
+
+namespace tarvok {
+
+// Brings editor line i (0-based) into view and selects it, from the line break before it to its end.
+void goto_source_line(int32_t i);
+
+// Modal error box with an OK button, owned by the main window.
+void show_error(std::string_view title, std::string_view text);
+
+// Sets the progress bar to ctx.progress.
+void show_progress(const AssemblyContext& ctx);
+
+// Empties every list of the context, sets the counters and progress to 0, and repaints the editor
+// in the document's colours (each only when one has been chosen).
+void reset_assembly(AssemblyContext& ctx, const SourceDocument& doc);
+
+// The code start or end address in the form the code fields show: "$" and four hexadecimal digits
+// (a longer hexadecimal text keeps its first four).
+std::string address_hex_text(int32_t address);
+
+}  // namespace tarvok

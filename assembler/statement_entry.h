@@ -1,0 +1,53 @@
+#pragma once
+// One statement of the program: an instruction line, or one byte of a data directive.
+
+#include <cstdint>
+#include <string>
+
+namespace tarvok {
+
+// Operand shapes and opcode table columns; Plain is used only while an operand is classified.
+enum AddressingMode : int32_t {
+    Immediate = 0,
+    ZeroPage = 1,
+    ZeroPageIndexed = 2,
+    Absolute = 3,
+    AbsoluteX = 4,
+    AbsoluteY = 5,
+    IndirectX = 6,
+    IndirectY = 7,
+    Plain = 8,
+};
+
+// `mode` of a statement written without an operand.
+inline constexpr int32_t NoOperandMode = 10;
+
+// operand_kind values.
+inline constexpr int32_t OperandLabel = 0;        // instruction operand naming a label
+inline constexpr int32_t OperandNumber = 1;       // number or variable
+inline constexpr int32_t DataLabelHigh = 10;      // data byte: high byte of a label's address
+inline constexpr int32_t DataLabelLow = 11;       // data byte: low byte of a label's address
+inline constexpr int32_t DataLabelWhole = 12;     // data byte: a label's address (high byte if > 255)
+
+// byte_select values.
+inline constexpr int32_t SelectNone = 0;
+inline constexpr int32_t SelectLow = 1;
+inline constexpr int32_t SelectHigh = 2;
+
+struct StatementEntry {
+    int32_t address = 0;        // program counter at the statement's first byte
+    std::string mnemonic;       // table word, or "data" for a byte of a data directive
+    int32_t opcode = 0;
+    std::string operand;        // as written, blanks removed; "" when there is none
+    int32_t value = 0;          // operand value; -1 without operand; displacement for branches
+    uint8_t zero_page = 0;      // operand names a variable that addresses zero page
+    int32_t mode = 0;           // AddressingMode of the operand's shape; 10 without operand
+    uint8_t plain_operand = 0;  // label, or number written without "$", "%" or quotes
+    int32_t operand_kind = 0;
+    uint8_t has_expression = 0;
+    int32_t byte_select = SelectNone;
+    int32_t line_number = 0;    // 0-based editor line
+    int32_t operand_size = 0;   // 1 or 2 bytes
+};
+
+}  // namespace tarvok

@@ -1,0 +1,81 @@
+#pragma once
+// Text and number primitives. Texts are Latin-1 byte strings; positions are 1-based and a search
+// result of 0 means "not found". No primitive fails: out-of-range positions and counts give fixed,
+// harmless results. Numbers are signed 32-bit values whose arithmetic wraps modulo 2^32.
+// Every primitive runs in time linear in the length of its texts, so a 1,000,000-byte editor text
+// can pass through them cheaply.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvok {
+
+// Number of bytes in s.
+int32_t text_length(std::string_view s);
+
+// Same length and same bytes; case-sensitive.
+bool text_equal(std::string_view a, std::string_view b);
+
+// The first n bytes of s; n <= 0 gives "", n >= length gives s.
+std::string left_text(std::string_view s, int32_t n);
+
+// The last n bytes of s; n <= 0 gives "", n >= length gives s.
+std::string right_text(std::string_view s, int32_t n);
+
+// Up to len bytes of s from position start (start <= 1 counts as 1); start beyond the last byte
+// or len <= 0 gives "".
+std::string mid_text(std::string_view s, int32_t start, int32_t len);
+
+// Position of the first occurrence of pattern that begins at or after start (start <= 0 counts
+// as 1); 0 when there is none. An empty pattern is found at start, as long as start is at most
+// length + 1.
+int32_t find_text(std::string_view s, std::string_view pattern, int32_t start = 1);
+
+// Number of non-overlapping occurrences of pattern, counted left to right; 0 for an empty pattern.
+int32_t count_text(std::string_view s, std::string_view pattern);
+
+// Removal mode of remove_text.
+enum class CaseMode : int32_t { Exact = 0, IgnoreAsciiCase = 1 };
+
+// s with every non-overlapping occurrence of pattern removed in one left-to-right pass; what comes
+// together after a removal is not scanned again. IgnoreAsciiCase treats A-Z and a-z alike.
+std::string remove_text(std::string_view s, std::string_view pattern, CaseMode mode = CaseMode::Exact);
+
+// s with every non-overlapping occurrence of pattern replaced, one left-to-right pass, exact
+// comparison. An empty pattern returns s unchanged.
+std::string replace_text(std::string_view s, std::string_view pattern, std::string_view replacement);
+
+// The index-th field of s (index < 1 counts as 1), fields being separated by the first byte of
+// separator. "" when s is "" or ends before that field; s itself when separator is "".
+std::string field_text(std::string_view s, int32_t index, std::string_view separator);
+
+// Exactly n bytes: s right-aligned behind copies of fill's first byte (a blank when fill is "");
+// a text longer than n keeps its first n bytes; n <= 0 gives "".
+std::string text_pad_left(std::string_view s, int32_t n, std::string_view fill = " ");
+
+// Lowers 0x41-0x5A and 0xC0-0xDE by adding 0x20; every other byte stays.
+std::string lower_text(std::string_view s);
+
+// Raises 0x61-0x7A and 0xE0-0xFF by subtracting 0x20; every other byte stays.
+std::string upper_text(std::string_view s);
+
+// Code 0-255 of the first byte of s; 0 for "".
+int32_t char_code(std::string_view s);
+
+// The one-byte text of the low 8 bits of c; "" when those bits are 0 (a text never holds NUL).
+std::string char_text(int32_t c);
+
+// Value of the decimal number at the start of s: leading blanks (0x20 only) are skipped, one
+// optional sign is read, then the run of digits; the digits wrap in unsigned 32-bit arithmetic
+// before the sign is applied. No digits give 0.
+int32_t parse_decimal(std::string_view s);
+
+// v as signed decimal text.
+std::string format_decimal(int32_t v);
+
+// v as upper-case hexadecimal without prefix or leading zeros; negative values show their
+// eight-digit two's complement.
+std::string format_hex(int32_t v);
+
+}  // namespace tarvok
