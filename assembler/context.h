@@ -93,6 +93,12 @@ struct AssemblyContext {
     std::vector<uint8_t> p00_header;
 
     SymbolIndex symbols;
+
+    // Set by the command-line assembler, which names its output file exactly: the writers then add
+    // no extension to the path the save requester answers.
+    uint8_t keep_output_name = 0;
+    // Set by a writer when it has written the program file of this run.
+    uint8_t output_written = 0;
 };
 
 }  // namespace tarvok
