@@ -32,17 +32,26 @@ public:
 
     // The next byte 0-255, or -1 at the end of the file or on a read error.
     int next_byte();
-    // Puts one byte back so that next_byte returns it again (one byte of put-back).
+    // Puts the byte just read back so that next_byte returns it again (one byte of put-back).
     void put_back(int byte);
+    // Reads up to size bytes (a put-back byte first); returns how many were read.
+    std::size_t read_bytes(void* data, std::size_t size);
     // Writes raw bytes; false when not all of them could be written.
     bool write_bytes(const void* data, std::size_t size);
     // Size of the file in bytes; -1 when it cannot be told.
     int64_t size();
 
 private:
+    // A file open for update switches between reading and writing only through a flush or a seek;
+    // these remember which way the last access went.
+    void prepare_read();
+    void prepare_write();
+
     std::FILE* file_ = nullptr;
     int pushed_back_ = -1;
     bool write_failed_ = false;
+    bool reading_ = false;
+    bool writing_ = false;
 };
 
 // An existing file, read only; not open when it cannot be opened.

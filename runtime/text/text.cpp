@@ -1,0 +1,204 @@
+// Text and number primitives over Latin-1 byte strings.
+//
+// Searching goes through memmem, which stays linear in the length of the text even for long or
+// repetitive patterns; every pass over a text copies each byte at most once. Together this keeps
+// all primitives linear, so the editor's whole text (up to 1,000,000 bytes) goes through them
+// without delay.
+
+#include "runtime/text/text.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string.h>  // memmem
+
+namespace tarvok {
+
+namespace {
+
+constexpr std::size_t not_found = static_cast<std::size_t>(-1);
+
+int32_t to_position(std::size_t value) { return static_cast<int32_t>(value); }
+
+// Offset of the first occurrence of pattern in s at or after offset from; not_found when none.
+// The pattern must not be empty.
+std::size_t find_from(std::string_view s, std::string_view pattern, std::size_t from) {
+    if (from > s.size() || pattern.size() > s.size() - from) return not_found;
+    const void* hit = ::memmem(s.data() + from, s.size() - from, pattern.data(), pattern.size());
+    if (hit == nullptr) return not_found;
+    return static_cast<std::size_t>(static_cast<const char*>(hit) - s.data());
+}
+
+char fold_ascii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c; }
+
+std::string fold_ascii_text(std::string_view s) {
+    std::string folded(s);
+    for (char& c : folded) c = fold_ascii(c);
+    return folded;
+}
+
+// One left-to-right pass: every non-overlapping match of pattern (searched in `search`, which has
+// the same length as `source`) is replaced by replacement, everything else is copied from source.
+std::string replace_pass(std::string_view source, std::string_view search, std::string_view pattern,
+                         std::string_view replacement) {
+    std::string result;
+    result.reserve(source.size());
+    std::size_t copied = 0;
+    for (std::size_t hit = find_from(search, pattern, 0); hit != not_found;
+         hit = find_from(search, pattern, copied)) {
+        result.append(source.substr(copied, hit - copied));
+        result.append(replacement);
+        copied = hit + pattern.size();
+    }
+    result.append(source.substr(copied));
+    return result;
+}
+
+}  // namespace
+
+int32_t text_length(std::string_view s) { return to_position(s.size()); }
+
+bool text_equal(std::string_view a, std::string_view b) { return a == b; }
+
+std::string left_text(std::string_view s, int32_t n) {
+    if (n <= 0) return {};
+    return std::string(s.substr(0, static_cast<std::size_t>(n)));
+}
+
+std::string right_text(std::string_view s, int32_t n) {
+    if (n <= 0) return {};
+    const std::size_t count = std::min(s.size(), static_cast<std::size_t>(n));
+    return std::string(s.substr(s.size() - count));
+}
+
+std::string mid_text(std::string_view s, int32_t start, int32_t len) {
+    if (len <= 0) return {};
+    const std::size_t offset = start <= 1 ? 0 : static_cast<std::size_t>(start) - 1;
+    if (offset >= s.size()) return {};
+    return std::string(s.substr(offset, static_cast<std::size_t>(len)));
+}
+
+int32_t find_text(std::string_view s, std::string_view pattern, int32_t start) {
+    if (start <= 0) start = 1;
+    const std::size_t from = static_cast<std::size_t>(start) - 1;
+    // start = length + 1 is allowed and searches the empty rest of s.
+    if (from > s.size()) return 0;
+    if (pattern.empty()) return start;
+    const std::size_t hit = find_from(s, pattern, from);
+    return hit == not_found ? 0 : to_position(hit + 1);
+}
+
+int32_t count_text(std::string_view s, std::string_view pattern) {
+    if (pattern.empty()) return 0;
+    int32_t count = 0;
+    for (std::size_t hit = find_from(s, pattern, 0); hit != not_found;
+         hit = find_from(s, pattern, hit + pattern.size())) {
+        ++count;
+    }
+    return count;
+}
+
+std::string remove_text(std::string_view s, std::string_view pattern, CaseMode mode) {
+    if (pattern.empty()) return std::string(s);
+    if (mode == CaseMode::IgnoreAsciiCase) {
+        // Search in folded copies, copy from the original: only the matches change.
+        const std::string folded_s = fold_ascii_text(s);
+        const std::string folded_pattern = fold_ascii_text(pattern);
+        return replace_pass(s, folded_s, folded_pattern, {});
+    }
+    return replace_pass(s, s, pattern, {});
+}
+
+std::string replace_text(std::string_view s, std::string_view pattern, std::string_view replacement) {
+    if (pattern.empty()) return std::string(s);
+    return replace_pass(s, s, pattern, replacement);
+}
+
+std::string field_text(std::string_view s, int32_t index, std::string_view separator) {
+    if (s.empty()) return {};
+    if (separator.empty()) return std::string(s);
+    if (index < 1) index = 1;
+    const char sep = separator.front();
+    std::size_t field_start = 0;
+    for (int32_t field = 1;; ++field) {
+        const std::size_t next = s.find(sep, field_start);
+        // The end of s closes the last field; past it, no further field closes.
+        if (next == std::string_view::npos) {
+            return field == index ? std::string(s.substr(field_start)) : std::string();
+        }
+        if (field == index) return std::string(s.substr(field_start, next - field_start));
+        field_start = next + 1;
+    }
+}
+
+std::string text_pad_left(std::string_view s, int32_t n, std::string_view fill) {
+    if (n <= 0) return {};
+    const char pad = fill.empty() ? ' ' : fill.front();
+    // A NUL byte ends a text, so padding with it leaves nothing in front of the NUL.
+    const std::size_t width = static_cast<std::size_t>(n);
+    const std::size_t kept = std::min(width, s.size());
+    if (pad == '\0' && kept < width) return {};
+    std::string result(width - kept, pad);
+    result.append(s.substr(0, kept));
+    return result;
+}
+
+std::string lower_text(std::string_view s) {
+    std::string result(s);
+    for (char& c : result) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 0x41 && b <= 0x5A) || (b >= 0xC0 && b <= 0xDE)) c = static_cast<char>(b + 0x20);
+    }
+    return result;
+}
+
+std::string upper_text(std::string_view s) {
+    std::string result(s);
+    for (char& c : result) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 0x61 && b <= 0x7A) || b >= 0xE0) c = static_cast<char>(b - 0x20);
+    }
+    return result;
+}
+
+int32_t char_code(std::string_view s) {
+    return s.empty() ? 0 : static_cast<int32_t>(static_cast<unsigned char>(s.front()));
+}
+
+std::string char_text(int32_t c) {
+    const auto code = static_cast<unsigned char>(static_cast<uint32_t>(c) & 0xFFu);
+    if (code == 0) return {};
+    return std::string(1, static_cast<char>(code));
+}
+
+int32_t parse_decimal(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && s[i] == ' ') ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    uint32_t value = 0;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+        value = value * 10u + static_cast<uint32_t>(s[i] - '0');
+    }
+    if (negative) value = 0u - value;
+    return static_cast<int32_t>(value);
+}
+
+std::string format_decimal(int32_t v) { return std::to_string(v); }
+
+std::string format_hex(int32_t v) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    uint32_t value = static_cast<uint32_t>(v);
+    char buffer[8];
+    std::size_t used = 0;
+    do {
+        buffer[sizeof buffer - 1 - used] = digits[value & 0xFu];
+        ++used;
+        value >>= 4;
+    } while (value != 0);
+    return std::string(buffer + sizeof buffer - used, used);
+}
+
+}  // namespace tarvok
