@@ -1,0 +1,62 @@
+#include "runtime/window/headless/line_index.h"
+
+#include <algorithm>
+
+namespace tarvok::headless {
+
+void LineIndex::text_changed_from(int32_t position) {
+    // A start s is still right when the break before it (at s - 1) lies before the change.
+    const auto keep_end = std::upper_bound(starts_.begin(), starts_.end(), position);
+    starts_.erase(keep_end, starts_.end());
+    if (starts_.empty()) starts_.push_back(0);
+    scanned_ = std::min(scanned_, std::max(position, 0));
+}
+
+void LineIndex::reset() {
+    starts_.assign(1, 0);
+    scanned_ = 0;
+}
+
+void LineIndex::complete(const std::string& text) const {
+    const auto size = static_cast<int32_t>(text.size());
+    if (scanned_ >= size) {
+        scanned_ = size;
+        return;
+    }
+    auto at = text.find('\n', static_cast<std::size_t>(scanned_));
+    while (at != std::string::npos) {
+        starts_.push_back(static_cast<int32_t>(at) + 1);
+        at = text.find('\n', at + 1);
+    }
+    scanned_ = size;
+}
+
+int32_t LineIndex::line_count(const std::string& text) const {
+    complete(text);
+    return static_cast<int32_t>(starts_.size());
+}
+
+int32_t LineIndex::line_start(const std::string& text, int32_t line) const {
+    if (line <= 0) return 0;
+    complete(text);
+    if (line >= static_cast<int32_t>(starts_.size())) return static_cast<int32_t>(text.size());
+    return starts_[static_cast<std::size_t>(line)];
+}
+
+int32_t LineIndex::line_length(const std::string& text, int32_t line) const {
+    complete(text);
+    const auto count = static_cast<int32_t>(starts_.size());
+    if (line < 0 || line >= count) return 0;
+    const int32_t start = starts_[static_cast<std::size_t>(line)];
+    const int32_t end = line + 1 < count ? starts_[static_cast<std::size_t>(line) + 1] - 1
+                                         : static_cast<int32_t>(text.size());
+    return end - start;
+}
+
+int32_t LineIndex::line_of(const std::string& text, int32_t position) const {
+    complete(text);
+    const auto after = std::upper_bound(starts_.begin(), starts_.end(), std::max(position, 0));
+    return static_cast<int32_t>(after - starts_.begin()) - 1;
+}
+
+}  // namespace tarvok::headless
