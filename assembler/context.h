@@ -51,12 +51,21 @@ using ObjectImage = std::vector<uint16_t>;
 // Lookups by name, built once per run when the lists are complete. Each keeps the entry that a
 // walk through the list in definition order would stop at.
 struct SymbolIndex {
-    std::unordered_map<std::string_view, int32_t> first_variable;  // name -> index in variables
-    std::unordered_map<std::string_view, int32_t> first_label;     // name -> index in labels
-    std::unordered_map<std::string_view, int32_t> last_label;      // name -> index in labels
+    std::unordered_map<std::string, int32_t> first_variable;  // name -> index in variables
+    std::unordered_map<std::string, int32_t> first_label;     // name -> index in labels
+    std::unordered_map<std::string, int32_t> last_label;      // name -> index in labels
     std::vector<int32_t> label_on_line;  // line -> index of the first label of that line, or -1
 
     void clear();
+    // Builds the variable lookups from ctx.variables.
+    void index_variables(const std::vector<VariableEntry>& variables);
+    // Builds the label lookups from ctx.labels, for lines 0..line_count.
+    void index_labels(const std::vector<LabelEntry>& labels, int32_t line_count);
+
+    // Index of the first variable / label of that name, -1 when there is none.
+    int32_t variable(std::string_view name) const;
+    int32_t label(std::string_view name) const;
+    int32_t last_label_named(std::string_view name) const;
 };
 
 struct AssemblyContext {

@@ -3,24 +3,15 @@
 // "word", "dbyte", "text" and the 56 mnemonics) and, for the first 58 of them, one opcode per
 // addressing-mode column. A cell of 0 means the instruction has no opcode there and is emitted as 00.
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 
+#include "assembler/table_words.h"
+
 namespace tarvok {
 
-inline constexpr int32_t MnemonicCount = 60;
 inline constexpr int32_t OpcodeRows = 58;
 inline constexpr int32_t OpcodeColumns = 8;
-
-// Row indexes of the data directives.
-inline constexpr int32_t RowByte = 0;
-inline constexpr int32_t RowWord = 1;
-inline constexpr int32_t RowDbyte = 58;
-inline constexpr int32_t RowText = 59;
-
-// The table words in row order.
-const std::array<std::string_view, MnemonicCount>& mnemonic_list();
 
 // Fills the opcode array from the built-in data; called once at start-up, before any assembly.
 // Calling it again does no harm.
@@ -28,9 +19,6 @@ void load_opcode_table();
 
 // Row index of a word among rows 0..58 (so "text" is never found); -1 when it is no table word.
 int32_t find_row(std::string_view mnemonic);
-
-// True when the word is one of the 60 table words (the data directives included).
-bool is_table_word(std::string_view word);
 
 // The opcode cell of a row (0..57) and column (0..7); 0 outside the table.
 int32_t opcode_at(int32_t row, int32_t column);

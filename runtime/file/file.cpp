@@ -307,9 +307,9 @@ std::optional<std::string> read_whole_file(std::string_view path) {
     return content;
 }
 
-bool write_file_replacing(std::string_view path, std::string_view bytes) {
+ReplaceResult replace_file(std::string_view path, std::string_view bytes) {
     const auto name = os_path(path);
-    if (!name) return false;
+    if (!name) return ReplaceResult::NotCreated;
     std::string target = *name;
 
     // Replacing through a symbolic link replaces the file it points to, not the link.
@@ -324,18 +324,18 @@ bool write_file_replacing(std::string_view path, std::string_view bytes) {
     const std::size_t slash = target.rfind('/');
     const std::string folder_prefix = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    if (base.empty()) return false;
+    if (base.empty()) return ReplaceResult::NotCreated;
 
     // The temporary file sits beside the target so that the final rename stays on one file system.
     // Long names are shortened so that the temporary name still fits the folder's name limit.
     std::string temp = folder_prefix + "." + base.substr(0, 200) + ".tmpXXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return ReplaceResult::NotCreated;
 
     auto fail = [&](bool descriptor_open) {
         if (descriptor_open) ::close(fd);
         ::unlink(temp.c_str());
-        return false;
+        return ReplaceResult::NotWritten;
     };
 
     // The new file keeps the permissions of the one it replaces, or gets those of a new file.
@@ -350,7 +350,11 @@ bool write_file_replacing(std::string_view path, std::string_view bytes) {
     if (::rename(temp.c_str(), target.c_str()) != 0) return fail(false);
 
     sync_folder(folder_prefix.empty() ? std::string(".") : folder_prefix);
-    return true;
+    return ReplaceResult::Written;
+}
+
+bool write_file_replacing(std::string_view path, std::string_view bytes) {
+    return replace_file(path, bytes) == ReplaceResult::Written;
 }
 
 }  // namespace tarvok

@@ -100,4 +100,12 @@ std::optional<std::string> read_whole_file(std::string_view path);
 // never leaves a half-written one behind. False when the file could not be written.
 bool write_file_replacing(std::string_view path, std::string_view bytes);
 
+// What replace_file did: the new file is in place; it could not even be created (no such folder,
+// no permission); or it was created but could not be completely written or renamed into place
+// (the target is untouched either way).
+enum class ReplaceResult { Written, NotCreated, NotWritten };
+
+// write_file_replacing that also tells the two kinds of failure apart.
+ReplaceResult replace_file(std::string_view path, std::string_view bytes);
+
 }  // namespace tarvok

@@ -1,0 +1,80 @@
+#include "assembler/expressions.h"
+
+#include <array>
+
+#include "assembler/literals.h"
+#include "assembler/messages.h"
+#include "runtime/text/text.h"
+
+namespace tarvok {
+
+namespace {
+
+constexpr std::array<char, 4> Operators = {'+', '-', '*', '/'};
+
+// Value of the term after the operator: a variable, else a label, else any literal (a name that
+// is neither counts 0).
+int32_t right_term_value(AssemblyContext& ctx, std::string_view t, char op) {
+    const int32_t p = find_text(t, std::string(1, op));
+    const std::string term = remove_text(remove_text(mid_text(t, p + 1, text_length(t)), "("), ")");
+    if (const int32_t v = ctx.symbols.variable(term); v >= 0) {
+        return ctx.variables[v].value;
+    }
+    if (const int32_t l = ctx.symbols.label(term); l >= 0) {
+        return ctx.labels[l].address;
+    }
+    return parse_decimal(literal_to_decimal(ctx, term));
+}
+
+// The 32-bit result, wrapping like the rest of the assembler's arithmetic.
+int32_t wrap(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
+
+}  // namespace
+
+void evaluate_expressions(AssemblyContext& ctx) {
+    for (StatementEntry& rec : ctx.statements) {
+        if (rec.has_expression != 1) {
+            continue;
+        }
+        std::string t = rec.operand;
+        if (const int32_t comma = find_text(t, ","); comma != 0) {
+            t = left_text(t, comma - 1);  // the index register is no part of the expression
+        }
+        int32_t n = 0;
+        char op = 0;
+        for (char candidate : Operators) {
+            const int32_t c = count_text(t, std::string(1, candidate));
+            if (c > 0) {
+                op = candidate;
+            }
+            n += c;
+        }
+        if (n > 1) {
+            show_error("Expression Error", "Single Function,Single Type Only,Eg 1+5");
+            ctx.error = 1;
+            return;
+        }
+        if (n == 0) {
+            continue;
+        }
+        const int32_t r = right_term_value(ctx, t, op);
+        const int64_t left = rec.value;
+        switch (op) {
+            case '+': rec.value = wrap(left + r); break;
+            case '-': rec.value = wrap(left - r); break;
+            case '*': rec.value = wrap(left * r); break;
+            default:
+                if (r == 0) {
+                    goto_source_line(rec.line_number);
+                    show_error("Expression Error", "Division By Zero,Eg 10/2");
+                    ctx.error = 1;
+                    return;
+                }
+                rec.value = wrap(left / r);  // the quotient rounds towards zero
+                break;
+        }
+        rec.operand_size = r > 255 ? 2 : 1;
+    }
+}
+
+}  // namespace tarvok

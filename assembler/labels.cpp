@@ -1,0 +1,108 @@
+#include "assembler/labels.h"
+
+#include <unordered_map>
+
+#include "assembler/messages.h"
+#include "assembler/statement_pass.h"
+#include "assembler/table_words.h"
+#include "runtime/text/text.h"
+
+namespace tarvok {
+
+namespace {
+
+bool is_word_separator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Reports the first label (in definition order) whose name comes again later, with the line of that
+// first entry and of the next entry of the same name. True when one was reported.
+bool refuse_double_labels(AssemblyContext& ctx) {
+    std::unordered_map<std::string, int32_t> count;
+    count.reserve(ctx.labels.size());
+    for (const LabelEntry& label : ctx.labels) {
+        ++count[label.name];
+    }
+    const auto n = static_cast<int32_t>(ctx.labels.size());
+    for (int32_t i = 0; i < n; ++i) {
+        const LabelEntry& first = ctx.labels[i];
+        if (count[first.name] < 2) {
+            continue;
+        }
+        int32_t second = i + 1;
+        while (ctx.labels[second].name != first.name) {
+            ++second;
+        }
+        goto_source_line(first.line);
+        show_error("Label Error.", "Double Defined  Label `" + first.name + "` At line No " +
+                                       format_decimal(first.line) + " And Line " +
+                                       format_decimal(ctx.labels[second].line));
+        ctx.error = 1;
+        return true;
+    }
+    return false;
+}
+
+// Reports the first label (in definition order) that has the name of a variable.
+void refuse_labels_that_are_variables(AssemblyContext& ctx) {
+    for (const LabelEntry& label : ctx.labels) {
+        const int32_t v = ctx.symbols.variable(label.name);
+        if (v < 0) {
+            continue;
+        }
+        goto_source_line(label.line);
+        show_error("Lable/Variable Error.", "Label Defined As Variable `" + label.name +
+                                                "` At line No " + format_decimal(label.line) +
+                                                " And Line " +
+                                                format_decimal(ctx.variables[v].line));
+        ctx.error = 1;
+        return;
+    }
+}
+
+}  // namespace
+
+void collect_labels(AssemblyContext& ctx) {
+    int32_t ordinal = 0;
+    for (int32_t i = 0; i < static_cast<int32_t>(ctx.lines.size()); ++i) {
+        if (ctx.line_kind[i] != Open) {
+            continue;
+        }
+        const std::string t = strip_comment(remove_text(ctx.lines[i].text, "\n"));
+        if (t.empty()) {
+            continue;
+        }
+        std::size_t p = 0;
+        while (p < t.size() && (t[p] == ' ' || t[p] == '\t' || t[p] == '\n')) {
+            ++p;
+        }
+        const std::size_t begin = p;
+        while (p < t.size() && !is_word_separator(t[p])) {
+            ++p;
+        }
+        std::string word = t.substr(begin, p - begin);
+        if (is_table_word(word)) {
+            ++ordinal;
+            continue;
+        }
+        const std::string rest =
+            p < t.size() ? remove_text(remove_text(remove_text(t.substr(p + 1), "\t"), "\n"), " ")
+                         : std::string();
+        if (rest.empty()) {
+            show_error("Lable Error.", "Lable Is Not Marked against op or data value.");
+            ctx.error = 1;
+            goto_source_line(i);
+            return;
+        }
+        ctx.labels.push_back(LabelEntry{std::move(word), ordinal, -1, i});
+        ctx.line_has_label[i] = 1;
+        ++ordinal;
+    }
+    ctx.symbols.index_labels(ctx.labels, ctx.line_count);
+    if (ctx.labels.empty()) {
+        return;
+    }
+    if (!refuse_double_labels(ctx)) {
+        refuse_labels_that_are_variables(ctx);
+    }
+}
+
+}  // namespace tarvok

@@ -1,0 +1,117 @@
+#include "assembler/literals.h"
+
+#include "assembler/messages.h"
+#include "runtime/text/text.h"
+
+namespace tarvok {
+
+namespace {
+
+constexpr int32_t PoundSign = 163;
+
+int32_t hex_value(std::string_view digits) {
+    const int32_t n = text_length(digits);
+    if (n == 0) {
+        return 0;
+    }
+    const std::string padded = upper_text(text_pad_left(digits, 4, "0"));
+    int32_t weight = 4096;
+    int32_t value = 0;
+    for (unsigned char c : padded) {
+        int32_t digit = c;
+        if (c >= 'A' && c <= 'F') {
+            digit = c - 55;
+        } else if (c >= '0' && c <= '9') {
+            digit = c - 48;
+        }
+        value += digit * weight;
+        weight /= 16;
+    }
+    return value;
+}
+
+int32_t binary_value(AssemblyContext& ctx, std::string_view text) {
+    const std::string digits = remove_text(text, "%");
+    const int32_t n = text_length(digits);
+    if (n != 8 && n != 16) {
+        goto_source_line(ctx.current_line);
+        show_error("Error.", "Binary Number Error,Must Be 8 or 16 Digits.");
+        ctx.error = 1;
+        return 0;
+    }
+    int32_t weight = n == 8 ? 128 : 32768;
+    int32_t value = 0;
+    for (char c : digits) {
+        if (c == '1') {
+            value += weight;
+        }
+        weight /= 2;
+    }
+    return value;
+}
+
+int32_t screen_code_value(AssemblyContext& ctx, std::string_view text) {
+    int32_t c = char_code(mid_text(text, 2, 1));
+    switch (c) {
+        case PoundSign: c = 28; break;
+        case ']': c = 29; break;
+        case '`': c = 39; break;
+        case '^': c = 30; break;
+        default: break;
+    }
+    if (c >= 64 && c <= 91) {
+        c -= 64;
+    }
+    if (c >= 97 && c <= 122) {
+        c -= 96;
+    }
+    if (c > 91) {
+        goto_source_line(ctx.current_line);
+        show_error("Error.", "Invaild Screen Char,I only do @-?,0-63");
+        ctx.error = 1;
+        return 0;
+    }
+    return c;
+}
+
+int32_t character_value(std::string_view text) {
+    const int32_t c = char_code(upper_text(mid_text(text, 2, 1)));
+    return c == PoundSign ? 92 : c;
+}
+
+}  // namespace
+
+std::string hex_to_decimal(std::string_view digits) {
+    return format_decimal(hex_value(digits));
+}
+
+std::string literal_to_decimal(AssemblyContext& ctx, std::string_view text) {
+    // A quoted blank, also one whose blank a caller has already removed.
+    if (text == "\" \"" || text == "\"\"" || text == "` `") {
+        return "32";
+    }
+    std::string t = remove_text(text, " ");
+    if (find_text(t, "#") != 0 && find_text(t, "#$") == 0) {
+        t = remove_text(t, "#");
+    }
+    const char first = t.empty() ? '\0' : t.front();
+    int32_t value = 0;
+    if (first == '$') {
+        value = hex_value(mid_text(t, 2, 4));
+    } else if (first == '#') {
+        value = hex_value(mid_text(t, 3, 2));
+    } else if (first == '%') {
+        value = binary_value(ctx, t);
+    } else if (first == '"') {
+        value = character_value(t);
+    } else if (first == '`') {
+        value = screen_code_value(ctx, t);
+    } else if (first >= '0' && first <= '9') {
+        value = parse_decimal(left_text(t, 5));
+    } else {
+        value = parse_decimal(left_text(t, 1));
+    }
+    return format_decimal(value);
+}
+
+}  // namespace tarvok

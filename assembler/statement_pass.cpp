@@ -1,0 +1,119 @@
+#include "assembler/statement_pass.h"
+
+#include <array>
+
+#include "assembler/messages.h"
+#include "assembler/table_words.h"
+#include "runtime/text/text.h"
+
+namespace tarvok {
+
+namespace {
+
+struct WordSplit {
+    std::string word;
+    std::string operand;
+};
+
+// The first word (blanks and carriage returns before it skipped; the first blank or carriage return
+// after it ends it) and the operand field after the character that ended it.
+WordSplit split_word(std::string_view t) {
+    WordSplit split;
+    std::size_t i = 0;
+    while (i < t.size() && (t[i] == ' ' || t[i] == '\r')) {
+        ++i;
+    }
+    const std::size_t begin = i;
+    while (i < t.size() && t[i] != ' ' && t[i] != '\r') {
+        ++i;
+    }
+    split.word.assign(t.substr(begin, i - begin));
+    if (i < t.size()) {
+        split.operand.assign(t.substr(i + 1));
+    }
+    return split;
+}
+
+// A data word anywhere in the operand field is refused; true when one was reported.
+bool refuse_data_word_in_operand(AssemblyContext& ctx, std::string_view operand) {
+    static constexpr std::array<std::string_view, 4> words = {"text", "dbyte", "byte", "word"};
+    for (std::string_view word : words) {
+        if (find_text(operand, word) != 0) {
+            show_error("OpAnd Error",
+                       "Please Don`t use `" + std::string(word) + "` in OpAnd Field");
+            ctx.error = 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+void handle_line(AssemblyContext& ctx, const StatementHandlers& handlers, std::string_view t) {
+    if (t.empty()) {
+        return;
+    }
+    const WordSplit split = split_word(t);
+    if (refuse_data_word_in_operand(ctx, split.operand)) {
+        return;
+    }
+    const int32_t row = table_word_row(split.word);
+    if (row < 0) {
+        return;  // no table word: the line yields no statement
+    }
+    if (is_data_word_row(row)) {
+        handlers.data_directive(ctx, split.word, split.operand);
+        return;
+    }
+    const std::string operand = handlers.prepare_instruction(ctx, split.word, split.operand);
+    if (ctx.statement_class == StatementClass::InstructionStatement) {
+        handlers.resolve_operand(ctx, operand);
+    }
+}
+
+}  // namespace
+
+std::string strip_comment(std::string_view text) {
+    const int32_t p = find_text(text, ";");
+    if (p == 0 || find_text(text, "\";\"") != 0) {
+        return std::string(text);
+    }
+    return left_text(text, p - 1);
+}
+
+std::string strip_label(const AssemblyContext& ctx, std::string_view text) {
+    const int32_t line = ctx.current_line;
+    if (line < 0 || line >= static_cast<int32_t>(ctx.line_has_label.size()) ||
+        ctx.line_has_label[line] != 1) {
+        return std::string(text);
+    }
+    const int32_t index = line < static_cast<int32_t>(ctx.symbols.label_on_line.size())
+                              ? ctx.symbols.label_on_line[line]
+                              : -1;
+    if (index < 0) {
+        return std::string(text);
+    }
+    const std::string& name = ctx.labels[index].name;
+    const int32_t p = find_text(text, name);
+    return mid_text(text, p + text_length(name), text_length(text) - p);
+}
+
+void statement_pass(AssemblyContext& ctx, const StatementHandlers& handlers) {
+    ctx.current_line = 0;
+    for (int32_t i = 0; i < static_cast<int32_t>(ctx.lines.size()); ++i) {
+        ctx.current_line = i;
+        if (ctx.line_kind[i] != Open) {
+            continue;
+        }
+        ctx.current_record = -1;
+        std::string t = remove_text(remove_text(ctx.lines[i].text, "\t"), "\n");
+        t = strip_comment(t);
+        t = strip_label(ctx, t);
+        ctx.statement_class = StatementClass::NoStatement;
+        handle_line(ctx, handlers, t);
+        if (ctx.error != 0) {
+            return;
+        }
+    }
+}
+
+}  // namespace tarvok

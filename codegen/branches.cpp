@@ -1,0 +1,43 @@
+#include "codegen/branches.h"
+
+#include "assembler/messages.h"
+#include "runtime/text/text.h"
+
+namespace tarvok {
+
+bool is_branch(std::string_view mnemonic) {
+    return find_text(mnemonic, "b") != 0 && find_text(mnemonic, "bit") == 0 &&
+           find_text(mnemonic, "brk") == 0 && find_text(mnemonic, "sbc") == 0;
+}
+
+void resolve_branches(AssemblyContext& ctx) {
+    for (StatementEntry& rec : ctx.statements) {
+        if (!is_branch(rec.mnemonic)) {
+            continue;
+        }
+        // Both distances are measured from the branch's own first byte.
+        bool in_range = true;
+        if (rec.address > rec.value) {
+            const int64_t d = static_cast<int64_t>(rec.address) - rec.value;
+            in_range = d <= 126;
+            if (in_range) {
+                rec.value = static_cast<int32_t>(254 - d);
+            }
+        } else {
+            const int64_t d = static_cast<int64_t>(rec.value) - rec.address;
+            in_range = d <= 127;
+            if (in_range) {
+                rec.value = static_cast<int32_t>(d - 2);
+            }
+        }
+        if (!in_range) {
+            goto_source_line(rec.line_number);
+            show_error("Branch Error.", "Branch Out Of Range  " +
+                                            (rec.operand.empty() ? format_decimal(rec.value) : rec.operand));
+            ctx.error = 1;
+            return;
+        }
+    }
+}
+
+}  // namespace tarvok

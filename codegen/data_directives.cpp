@@ -1,0 +1,144 @@
+#include "codegen/data_directives.h"
+
+#include <vector>
+
+#include "assembler/literals.h"
+#include "assembler/messages.h"
+#include "runtime/text/text.h"
+
+namespace tarvok {
+
+namespace {
+
+void add_byte(AssemblyContext& ctx, int32_t value) {
+    StatementEntry rec;
+    rec.mnemonic = "data";
+    rec.line_number = ctx.current_line;
+    rec.value = value;
+    ctx.statements.push_back(std::move(rec));
+}
+
+// A byte taken from a label's address once it is known.
+void add_label_byte(AssemblyContext& ctx, const std::string& label, int32_t kind, int32_t byte_select) {
+    StatementEntry rec;
+    rec.mnemonic = "data";
+    rec.line_number = ctx.current_line;
+    rec.operand = label;
+    rec.operand_kind = kind;
+    rec.byte_select = byte_select;
+    ctx.statements.push_back(std::move(rec));
+}
+
+int32_t high_byte(int32_t v) { return (v >> 8) & 0xFF; }
+int32_t low_byte(int32_t v) { return v & 0xFF; }
+
+// The fields of "byte 1,2,3": split at every ","; an operand without a comma is one field.
+std::vector<std::string> split_fields(std::string_view operand) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= operand.size(); ++i) {
+        if (i == operand.size() || operand[i] == ',') {
+            fields.emplace_back(operand.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return fields;
+}
+
+void add_label_field(AssemblyContext& ctx, std::string_view word, const std::string& label, int32_t select) {
+    if (word == "dbyte") {
+        add_label_byte(ctx, label, DataLabelHigh, SelectHigh);
+        add_label_byte(ctx, label, OperandNumber, SelectLow);
+    } else if (select == SelectHigh) {
+        add_label_byte(ctx, label, DataLabelHigh, SelectHigh);
+    } else if (select == SelectLow) {
+        add_label_byte(ctx, label, DataLabelLow, SelectLow);
+    } else if (word == "word") {
+        add_label_byte(ctx, label, OperandNumber, SelectLow);
+        add_label_byte(ctx, label, DataLabelHigh, SelectHigh);
+    } else {
+        add_label_byte(ctx, label, DataLabelWhole, SelectNone);
+    }
+}
+
+// One field of "byte", "word" or "dbyte"; false after an error.
+bool add_number_field(AssemblyContext& ctx, std::string_view word, std::string_view field, int32_t select) {
+    int32_t v = parse_decimal(literal_to_decimal(ctx, field));
+    if (select == SelectHigh) {
+        if (v < 256) {
+            goto_source_line(ctx.current_line);
+            show_error("Data Error.", "< No Highbyte,Data  value Less than 256");
+            ctx.error = 1;
+            return false;
+        }
+        v = high_byte(v);
+    } else if (select == SelectLow) {
+        v = low_byte(v);
+    }
+    if (word == "word") {
+        if (select != SelectNone) {
+            add_byte(ctx, v);
+        } else {
+            add_byte(ctx, v <= 255 ? 0 : high_byte(v));
+            add_byte(ctx, low_byte(v));
+        }
+    } else if (word == "dbyte") {
+        add_byte(ctx, low_byte(v));
+        add_byte(ctx, high_byte(v));
+    } else {
+        add_byte(ctx, v);  // above 255 it is emitted as its high byte
+    }
+    return true;
+}
+
+void add_number_fields(AssemblyContext& ctx, std::string_view word, std::string_view operand) {
+    for (std::string field : split_fields(remove_text(operand, " "))) {
+        int32_t select = SelectNone;
+        if (find_text(field, ">") != 0) {
+            field = remove_text(remove_text(field, ">"), "#");
+            select = SelectHigh;
+        } else if (find_text(field, "<") != 0) {
+            field = remove_text(remove_text(field, "<"), "#");
+            select = SelectLow;
+        }
+        if (const int32_t v = ctx.symbols.variable(field); v >= 0) {
+            field = format_decimal(ctx.variables[v].value);
+        }
+        if (ctx.symbols.label(field) >= 0) {
+            add_label_field(ctx, word, field, select);
+        } else if (!add_number_field(ctx, word, field, select)) {
+            return;
+        }
+    }
+}
+
+// "text": the characters between the first quote and the operand's last character, each as the
+// code its quoted-character notation gives (double quotes: character codes; backticks: screen codes).
+void add_text(AssemblyContext& ctx, std::string_view operand) {
+    const std::string quote = find_text(operand, "\"") != 0 ? "\"" : "`";
+    const int32_t first = find_text(operand, quote);
+    const std::string characters =
+        remove_text(mid_text(operand, first + 1, text_length(operand) - first - 1), quote);
+    for (char c : characters) {
+        add_byte(ctx, parse_decimal(literal_to_decimal(ctx, quote + c + quote)));
+    }
+}
+
+}  // namespace
+
+void handle_data_directive(AssemblyContext& ctx, std::string_view word, std::string_view operand) {
+    ctx.statement_class = StatementClass::DataStatement;
+    if (operand.empty()) {
+        goto_source_line(ctx.current_line);
+        show_error("Data Error.", "No Data Values Found At Line Number `" + format_decimal(ctx.current_line) + "`");
+        ctx.error = 1;
+        return;
+    }
+    if (word == "text") {
+        add_text(ctx, operand);
+    } else {
+        add_number_fields(ctx, word, operand);
+    }
+}
+
+}  // namespace tarvok

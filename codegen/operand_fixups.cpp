@@ -1,0 +1,89 @@
+#include "codegen/operand_fixups.h"
+
+#include "codegen/operands.h"
+#include "runtime/text/text.h"
+
+namespace tarvok {
+
+namespace {
+
+int32_t selected_byte(int32_t value, int32_t byte_select) {
+    if (byte_select == SelectLow) {
+        return value & 0xFF;
+    }
+    if (byte_select == SelectHigh) {
+        return (value >> 8) & 0xFF;
+    }
+    return value;
+}
+
+}  // namespace
+
+void fix_variable_values(AssemblyContext& ctx) {
+    if (ctx.variables.empty() || ctx.statements.empty()) {
+        return;
+    }
+    for (StatementEntry& rec : ctx.statements) {
+        if (rec.mode != Plain) {
+            continue;
+        }
+        std::string name = rec.operand;
+        if (find_text(name, "<") != 0) {
+            if (!holds_quoted(name, '<')) {
+                name = remove_text(remove_text(name, "<"), "#");
+            }
+        } else if (find_text(name, ">") != 0) {
+            if (!holds_quoted(name, '>')) {
+                name = remove_text(remove_text(name, ">"), "#");
+            }
+        }
+        if (const int32_t v = ctx.symbols.variable(name); v >= 0) {
+            rec.value = selected_byte(ctx.variables[v].value, rec.byte_select);
+        }
+    }
+}
+
+void fix_label_values(AssemblyContext& ctx) {
+    if (ctx.labels.empty()) {
+        return;
+    }
+    for (StatementEntry& rec : ctx.statements) {
+        if (rec.plain_operand != 1 && rec.byte_select == SelectNone) {
+            continue;
+        }
+        std::string name = rec.operand;
+        for (std::string_view part : {"(", ")", ",x", ",y", ",", " "}) {
+            name = remove_text(name, part);
+        }
+        if (rec.has_expression == 1) {
+            for (std::string_view op : {"+", "-", "/", "*"}) {
+                if (const int32_t p = find_text(name, op); p != 0) {
+                    name = left_text(name, p - 1);
+                }
+            }
+        }
+        int32_t select = SelectNone;
+        if ((find_text(name, "<") != 0 || rec.byte_select == SelectLow) && !holds_quoted(name, '<')) {
+            name = remove_text(remove_text(name, "#"), "<");
+            select = SelectLow;
+        } else if ((find_text(name, ">") != 0 || rec.byte_select == SelectHigh) &&
+                   !holds_quoted(name, '>')) {
+            name = remove_text(remove_text(name, "#"), ">");
+            select = SelectHigh;
+        }
+        const int32_t l = ctx.symbols.label(name);
+        if (l < 0) {
+            continue;
+        }
+        const int32_t address = ctx.labels[l].address;
+        if (select != SelectNone) {
+            rec.value = selected_byte(address, select);
+            rec.operand_size = 1;
+        } else {
+            rec.value = address;
+            rec.operand_size = address < 256 ? 1 : 2;
+        }
+    }
+}
+
+}  // namespace tarvok

@@ -1,0 +1,242 @@
+#include "codegen/operands.h"
+
+#include <array>
+
+#include "assembler/literals.h"
+#include "assembler/messages.h"
+#include "runtime/text/text.h"
+#include "runtime/window/window.h"
+
+namespace tarvok {
+
+namespace {
+
+constexpr std::array<std::string_view, 4> ExpressionOperators = {"+", "-", "/", "*"};
+
+bool has_quote_character(std::string_view t) {
+    return find_text(t, "\"") != 0 || find_text(t, "`") != 0;
+}
+
+bool is_accumulator_shift(std::string_view word) {
+    return word == "asl" || word == "lsr" || word == "rol" || word == "ror";
+}
+
+StatementEntry& current_record(AssemblyContext& ctx) {
+    if (ctx.current_record < 0) {
+        ctx.statements.emplace_back();
+        ctx.current_record = static_cast<int32_t>(ctx.statements.size()) - 1;
+    }
+    return ctx.statements[ctx.current_record];
+}
+
+// Applies a "<" or ">" of the whole operand to a name about to be looked up: the marker and any
+// "#" go, and the byte it selects is recorded.
+void apply_byte_selection(std::string_view full, std::string& name, StatementEntry& rec) {
+    if (find_text(full, "<") != 0) {
+        name = remove_text(remove_text(name, "<"), "#");
+        rec.byte_select = SelectLow;
+    } else if (find_text(full, ">") != 0) {
+        name = remove_text(remove_text(name, ">"), "#");
+        rec.byte_select = SelectHigh;
+    }
+}
+
+// Bytes a number operand needs, judged by how it was written.
+int32_t number_operand_size(std::string_view full, int32_t value) {
+    if (find_text(full, "$") != 0) {
+        std::string digits(full);
+        for (std::string_view c : {"$", "#", ",", "y", "x", ")", "("}) {
+            digits = remove_text(digits, c);
+        }
+        return text_length(digits) > 2 ? 2 : 1;
+    }
+    if (find_text(full, "%") != 0) {
+        std::string digits(full);
+        for (std::string_view c : {"#", ",", "y", "x", "(", ")", "%"}) {
+            digits = remove_text(digits, c);
+        }
+        return text_length(digits) > 8 ? 2 : 1;
+    }
+    return value > 255 ? 2 : 1;
+}
+
+}  // namespace
+
+bool holds_quoted(std::string_view text, char c) {
+    const std::string quoted{'"', c, '"'};
+    const std::string backticked{'`', c, '`'};
+    return find_text(text, quoted) != 0 || find_text(text, backticked) != 0;
+}
+
+std::string prepare_instruction(AssemblyContext& ctx, std::string_view word, std::string_view operand) {
+    StatementEntry& rec = current_record(ctx);
+    rec.mnemonic = std::string(word);
+    rec.line_number = ctx.current_line;
+    ctx.statement_class = StatementClass::InstructionStatement;
+    if (is_accumulator_shift(word) && remove_text(operand, " ") == "a") {
+        return {};
+    }
+    return std::string(operand);
+}
+
+std::string classify_operand_shape(AssemblyContext& ctx, std::string_view operand, StatementEntry* rec) {
+    std::string t(operand);
+    if (rec != nullptr && !has_quote_character(t)) {
+        for (std::string_view op : ExpressionOperators) {
+            if (find_text(t, op) != 0) {
+                rec->has_expression = 1;
+            }
+        }
+    }
+    if (find_text(t, "<") != 0) {
+        if (!holds_quoted(t, '<')) {
+            t = remove_text(t, "<");
+        }
+    } else if (find_text(t, ">") != 0) {
+        if (!holds_quoted(t, '>')) {
+            t = remove_text(t, ">");
+        }
+    }
+    t = remove_text(t, " ");
+    if (t.empty()) {
+        ctx.current_mode = Plain;
+        return {};
+    }
+    const int32_t length = text_length(t);
+    const bool parens = find_text(t, "(") != 0 && find_text(t, ")") != 0;
+    if (const int32_t p = find_text(t, "),y"); p != 0) {
+        ctx.current_mode = IndirectY;
+        return remove_text(left_text(t, p - 1), "(");
+    }
+    if (const int32_t p = find_text(t, ",x)"); p != 0) {
+        ctx.current_mode = IndirectX;
+        return remove_text(left_text(t, p - 1), "(");
+    }
+    if (const int32_t p = find_text(t, ",y"); p != 0) {
+        ctx.current_mode = AbsoluteY;
+        return left_text(t, p - 1);
+    }
+    if (const int32_t p = find_text(t, ",x"); p != 0) {
+        ctx.current_mode = length > 3 ? AbsoluteX : ZeroPageIndexed;
+        return left_text(t, p - 1);
+    }
+    if (const int32_t p = find_text(t, "#$"); p != 0) {
+        ctx.current_mode = Immediate;
+        return remove_text(mid_text(t, p, 4), "#");
+    }
+    if (find_text(t, "$") != 0) {
+        if (parens) {
+            ctx.current_mode = ZeroPage;
+            return remove_text(remove_text(t, "("), ")");
+        }
+        if (length > 3) {
+            ctx.current_mode = Absolute;
+            return t;
+        }
+        ctx.current_mode = ZeroPage;
+        return left_text(t, 3);
+    }
+    if (parens) {
+        ctx.current_mode = ZeroPage;
+        return remove_text(remove_text(t, "("), ")");
+    }
+    ctx.current_mode = Plain;
+    return t;
+}
+
+void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
+    StatementEntry& rec = current_record(ctx);
+    const std::string full = remove_text(operand, " ");
+    if (full.empty()) {
+        rec.value = -1;
+        rec.mode = NoOperandMode;
+        rec.operand.clear();
+        rec.plain_operand = 0;
+        return;
+    }
+
+    // An expression's left term is resolved here; its operator and right term come later.
+    std::string cut = full;
+    if (!has_quote_character(full)) {
+        for (std::string_view op : ExpressionOperators) {
+            const int32_t p = find_text(cut, op);
+            if (p == 0) {
+                continue;
+            }
+            rec.has_expression = 1;
+            int32_t tail = find_text(full, ")");
+            if (tail == 0) {
+                tail = find_text(full, ",");
+            }
+            cut = left_text(cut, p - 1) + (tail == 0 ? std::string() : mid_text(full, tail, text_length(full)));
+        }
+    }
+
+    classify_operand_shape(ctx, cut, &rec);
+    const int32_t mode = ctx.current_mode;
+    std::string name = remove_text(remove_text(cut, "("), ")");
+    if (const int32_t comma = find_text(name, ","); comma != 0) {
+        name = left_text(name, comma - 1);
+    }
+
+    if (!ctx.variables.empty()) {
+        apply_byte_selection(full, name, rec);
+        if (const int32_t v = ctx.symbols.variable(name); v >= 0) {
+            const VariableEntry& variable = ctx.variables[v];
+            rec.value = variable.value;
+            rec.operand_size = rec.byte_select != SelectNone ? 1 : variable.size;
+            rec.zero_page = (mode == ZeroPage || mode == Plain) && variable.immediate == 0 ? 1 : 0;
+            rec.mode = mode;
+            rec.operand = full;
+            rec.plain_operand = 0;
+            rec.operand_kind = OperandNumber;
+            return;
+        }
+    }
+    if (!ctx.labels.empty()) {
+        apply_byte_selection(full, name, rec);
+        if (const int32_t l = ctx.symbols.label(name); l >= 0) {
+            rec.value = ctx.labels[l].ordinal;  // replaced by the address once it is known
+            rec.zero_page = rec.byte_select != SelectNone ? 1 : 0;
+            rec.operand_size = 2;
+            rec.mode = mode;
+            rec.operand = full;
+            rec.plain_operand = 1;
+            rec.operand_kind = OperandLabel;
+            return;
+        }
+    }
+
+    // A number. "<" and ">" select its low or high byte, whether or not the source defines any
+    // symbols, so that "lda #<$1234" always loads $34.
+    apply_byte_selection(full, name, rec);
+    int32_t value = parse_decimal(literal_to_decimal(ctx, name));
+    if (value == 0 && find_text(name, "0") == 0) {
+        goto_source_line(ctx.current_line);
+        show_error("Label/Variable Error.",
+                   "Label Or Variable Not Found `" + cut + "`In Line " + format_decimal(ctx.current_line) +
+                       "   " + get_item_text(MainEditorId, ctx.current_line));
+        ctx.error = 1;
+        return;
+    }
+    int32_t size = number_operand_size(full, value);
+    if (rec.byte_select == SelectLow) {
+        value &= 0xFF;
+        size = 1;
+    } else if (rec.byte_select == SelectHigh) {
+        value = (value >> 8) & 0xFF;
+        size = 1;
+    }
+    rec.value = value;
+    rec.operand_size = size;
+    rec.mode = mode;
+    rec.operand = full;
+    rec.operand_kind = OperandNumber;
+    rec.plain_operand = find_text(full, "%") == 0 && find_text(full, "$") == 0 &&
+                                find_text(full, "#$") == 0 && count_text(full, "\"") < 2 &&
+                                count_text(full, "`") < 2
+                            ? 1
+                            : 0;
+}
+
+}  // namespace tarvok

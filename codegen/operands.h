@@ -1,0 +1,26 @@
+#pragma once
+// Instruction statements: their records, the shape of their operands and their operand values.
+
+#include <string>
+#include <string_view>
+
+#include "assembler/context.h"
+
+namespace tarvok {
+
+// Creates the line's instruction record (once per line) for a mnemonic and returns the operand
+// field to resolve; "asl a", "lsr a", "rol a" and "ror a" lose their operand.
+std::string prepare_instruction(AssemblyContext& ctx, std::string_view word, std::string_view operand);
+
+// The operand stripped of its mode markers; the shape's AddressingMode goes to ctx.current_mode.
+// An operator outside quotes marks `rec` (when given) as carrying an expression.
+std::string classify_operand_shape(AssemblyContext& ctx, std::string_view operand, StatementEntry* rec);
+
+// Fills the current record's operand fields from a variable, a label or a number; an unknown
+// name without a "0" in it is refused.
+void resolve_operand(AssemblyContext& ctx, std::string_view operand);
+
+// True for a quoted character c: c between two double quotes or between two backticks.
+bool holds_quoted(std::string_view text, char c);
+
+}  // namespace tarvok
