@@ -1,0 +1,20 @@
+#pragma once
+// What tarvok-asm prints: message boxes as compiler-style lines, and the symbol tables.
+
+#include <string>
+#include <string_view>
+
+#include "assembler/context.h"
+#include "runtime/window/script.h"
+
+namespace tarvok {
+
+// "SOURCE:LINE: TITLE: TEXT" with the 1-based line the run selected before the box, or
+// "SOURCE: TITLE: TEXT" when it selected none.
+std::string message_line(std::string_view source, const MessageRecord& message);
+
+// One line per variable, "variable NAME VALUE LINE", then one per label, "label NAME ADDRESS LINE":
+// decimal numbers, 1-based lines.
+std::string symbol_listing(const AssemblyContext& ctx);
+
+}  // namespace tarvok

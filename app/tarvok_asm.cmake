@@ -1,0 +1,13 @@
+# tarvok-asm: the command-line assembler over the in-memory window layer. Its logic is a library
+# of its own, so that the end-to-end tests can use the same window set-up and reports.
+add_library(tarvok_cli STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/cli_main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cli_options.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cli_report.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cli_source_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cli_window.cpp)
+target_link_libraries(tarvok_cli PUBLIC tarvok_assembler tarvok_window_api tarvok_root_include
+                      PRIVATE tarvok_warnings)
+
+add_executable(tarvok-asm ${CMAKE_CURRENT_LIST_DIR}/tarvok_asm_main.cpp)
+target_link_libraries(tarvok-asm PRIVATE tarvok_cli tarvok_window_headless tarvok_warnings)

@@ -1,0 +1,15 @@
+// tarvok-asm: the command-line assembler. Assembles one source file into a PRG or P00 file over
+// the in-memory window layer; every message box becomes a line on standard error.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/cli_main.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        args.emplace_back(argv[i]);
+    }
+    return tarvok::run_tarvok_asm(args, std::cout, std::cerr);
+}

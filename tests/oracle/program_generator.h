@@ -1,0 +1,45 @@
+#pragma once
+// Random 6502 programs written twice: once in Tarvok's dialect and once for 64tass, restricted to
+// the forms on which the two assemblers must produce the same bytes. The differential test feeds
+// both versions to both assemblers; the benchmarks use the Tarvok half to build long sources.
+//
+// What the programs use: a "*=" start address from $0801 up (so every label is an absolute
+// address), every real addressing mode of the 56 mnemonics, two-digit "$" operands for zero page
+// and four-digit ones for absolute addresses, "#" immediates in every notation, labels without
+// colons (with uses in any letter case), zero-page, absolute and "#" variables, "label+N" and
+// "label-N", "<" and ">" byte selections, branches both ways up to their limits, and "byte",
+// "word", "dbyte" and "text" lines.
+
+#include <cstdint>
+#include <string>
+
+namespace tarvok {
+
+struct GeneratorSettings {
+    // Statement lines to write (instructions and data), not counting padding before branches.
+    int32_t statements = 160;
+    // When above 0: the Tarvok source stops before it would hold more characters than this
+    // (line breaks count one each); statements is then only an upper bound.
+    int32_t max_source_chars = 0;
+    // Chance in percent that a statement line carries a trailing comment.
+    int32_t comment_percent = 15;
+    // Also write the 64tass translation.
+    bool with_tass = true;
+};
+
+struct GeneratedProgram {
+    uint64_t seed = 0;
+    int32_t start_address = 0;
+    int32_t byte_count = 0;  // program bytes after the load address
+    std::string tarvok;      // Tarvok source, "\n" line breaks
+    std::string tass;        // the same program for 64tass ("" without with_tass)
+    int32_t line_count = 0;  // lines of the Tarvok source
+    int32_t labels = 0;
+    int32_t variables = 0;
+    int32_t branches = 0;
+};
+
+// The program of a seed: the same seed and settings always give the same program.
+GeneratedProgram generate_program(uint64_t seed, const GeneratorSettings& settings);
+
+}  // namespace tarvok
