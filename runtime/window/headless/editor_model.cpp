@@ -47,8 +47,10 @@ bool EditorModel::append_line(std::string_view text) {
     return true;
 }
 
+// An empty editor still shows one (empty) line, so line 0 always exists for inserting and
+// replacing, whatever count_items says.
 bool EditorModel::insert_line(int32_t line, std::string_view text) {
-    if (line < 0 || line >= line_count()) return append_line(text);
+    if (line < 0 || line >= lines_.line_count(text_)) return append_line(text);
     std::string insertion = normalise_line_breaks(text);
     insertion.push_back('\n');
     if (!edit(lines_.line_start(text_, line), 0, insertion)) return false;
@@ -57,7 +59,7 @@ bool EditorModel::insert_line(int32_t line, std::string_view text) {
 }
 
 void EditorModel::replace_line(int32_t line, std::string_view text) {
-    if (line < 0 || line >= line_count()) return;
+    if (line < 0 || line >= lines_.line_count(text_)) return;
     edit(lines_.line_start(text_, line), lines_.line_length(text_, line), normalise_line_breaks(text));
 }
 

@@ -35,8 +35,10 @@ public:
     // Appends text as a new line (a line break first when the editor holds text or a line).
     bool append_line(std::string_view text);
     // Puts text and a line break at the start of an existing line; appends past the last line.
+    // Line 0 of an empty editor exists (it is shown as one empty line).
     bool insert_line(int32_t line, std::string_view text);
-    // Replaces the characters of an existing line, not its line break.
+    // Replaces the characters of an existing line, not its line break; line 0 of an empty editor
+    // exists.
     void replace_line(int32_t line, std::string_view text);
 
     // ---- Selection and caret --------------------------------------------------------------------
