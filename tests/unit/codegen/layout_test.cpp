@@ -1,0 +1,96 @@
+#include <string>
+
+#include "codegen/layout.h"
+#include "runtime/window/script.h"
+#include "tests/support/assembly_fixture.h"
+
+namespace tarvok::testing {
+namespace {
+
+using LayoutTest = AssemblyFixture;
+
+int32_t address_of(const AssemblyContext& ctx, const std::string& name) {
+    for (const auto& label : ctx.labels) {
+        if (label.name == name) {
+            return label.address;
+        }
+    }
+    return -2;
+}
+
+TEST_F(LayoutTest, LabelsLieAfterTheLengthsOfEverythingBeforeThem) {
+    assemble_quietly(
+        "*=$c000\n"
+        " lda #$00\n"            // 2
+        "second rts\n"           // 1
+        " lda $00fb\n"           // 3
+        "third bit $d011\n"      // 3
+        " bit $fb\n"             // 2
+        " jsr far\n"             // 3 (label operand)
+        " lda #<far\n"           // 2 (label operand with a byte selected)
+        " bne second\n"          // 2
+        " byte 1,2,3\n"          // 3
+        " word $1234\n"          // 2
+        " text \"ab\"\n"         // 2
+        " asl\n"                 // 1
+        "far brk\n"
+        "tail foo bar\n");       // no statement on this line: lies after everything
+    ASSERT_EQ(ctx.error, 0) << only_message();
+    EXPECT_EQ(address_of(ctx, "second"), 0xC002);
+    EXPECT_EQ(address_of(ctx, "third"), 0xC006);
+    EXPECT_EQ(address_of(ctx, "far"), 0xC006 + 3 + 2 + 3 + 2 + 2 + 3 + 2 + 2 + 1);
+    EXPECT_EQ(address_of(ctx, "tail"), address_of(ctx, "far") + 1);
+    EXPECT_EQ(ctx.start_address + static_cast<int32_t>(ctx.object_image.size()), address_of(ctx, "tail"));
+    // Every statement's address is the running sum of the lengths before it.
+    int32_t expected = ctx.start_address;
+    for (const auto& rec : ctx.statements) {
+        EXPECT_EQ(rec.address, expected) << rec.mnemonic << " " << rec.operand;
+        expected += statement_length(rec);
+    }
+}
+
+TEST_F(LayoutTest, StatementLengths) {
+    StatementEntry data;
+    data.mnemonic = "data";
+    data.value = 4096;
+    EXPECT_EQ(statement_length(data), 1);
+
+    StatementEntry implied;
+    implied.mnemonic = "rts";
+    implied.mode = NoOperandMode;
+    EXPECT_EQ(statement_length(implied), 1);
+
+    StatementEntry branch;
+    branch.mnemonic = "bne";
+    branch.operand = "far";
+    branch.value = 4096;
+    branch.operand_size = 2;
+    EXPECT_EQ(statement_length(branch), 2);
+
+    StatementEntry selected = branch;
+    selected.mnemonic = "lda";
+    selected.byte_select = SelectHigh;
+    EXPECT_EQ(statement_length(selected), 2);
+
+    StatementEntry small;
+    small.mnemonic = "lda";
+    small.operand = "$10";
+    small.value = 16;
+    small.operand_size = 1;
+    EXPECT_EQ(statement_length(small), 2);
+
+    StatementEntry written_wide = small;
+    written_wide.operand_size = 2;
+    EXPECT_EQ(statement_length(written_wide), 3);
+}
+
+TEST_F(LayoutTest, TheImageFollowsTheStatementsAndTheCodeEndFollowsTheImage) {
+    assemble_quietly("*=$c000\n lda #$00\nlbl rts");
+    EXPECT_EQ(hex_bytes(bytes()), "A9 00 60");
+    EXPECT_EQ(address_of(ctx, "lbl"), 0xC002);
+    EXPECT_EQ(ctx.load_address_low, 0x00);
+    EXPECT_EQ(ctx.load_address_high, 0xC0);
+}
+
+}  // namespace
+}  // namespace tarvok::testing
