@@ -35,6 +35,7 @@ void apply_stored_font(const ShellState& state) {
 bool start_shell(ShellState& state, AssemblyContext& ctx) {
     const ToolbarIcons icons = load_toolbar_icons();
     clear_clipboard();
+    ctx = AssemblyContext{};
     load_opcode_table();
     state = ShellState{};
     load_settings(state);

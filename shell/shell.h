@@ -11,8 +11,8 @@ namespace tarvok {
 // code (0; 1 when the main window cannot be opened).
 int run_shell();
 
-// Start-up after the window layer has started: icons, clipboard, instruction table, shell state,
-// settings file, main window and its initial contents, popup menu. False when the main window
+// Start-up after the window layer has started: icons, clipboard, a fresh assembly context and the
+// instruction table, shell state, settings file, main window and its initial contents, popup menu. False when the main window
 // could not be opened.
 bool start_shell(ShellState& state, AssemblyContext& ctx);
 

@@ -1,0 +1,350 @@
+// Dispatch: every menu item and control of the main window reaches its command; the click rule of
+// the symbol list; the right button; events of the other windows.
+#include <string>
+#include <vector>
+
+#include "shell/control_ids.h"
+#include "tests/unit/shell/main_window_table.h"
+#include "tests/unit/shell/shell_fixture.h"
+
+namespace tarvok::testing {
+namespace {
+
+// ---- Commands that show their own box -----------------------------------------------------------
+
+struct CommandRow {
+    int32_t kind;  // EventMenuCommand or EventControl
+    int32_t id;
+    std::vector<std::string> messages;  // commands reached, in order
+};
+
+std::string row_name(int32_t kind, int32_t id) {
+    return (kind == EventMenuCommand ? "menu_" : "control_") + std::to_string(id);
+}
+
+void PrintTo(const CommandRow& row, std::ostream* out) { *out << row_name(row.kind, row.id); }
+
+class CommandDispatchTest : public ShellTest, public ::testing::WithParamInterface<CommandRow> {};
+
+TEST_P(CommandDispatchTest, ReachesItsCommand) {
+    const CommandRow& row = GetParam();
+    start();
+    post_and_run(row.kind, MainWindow, row.id);
+    std::vector<std::string> expected;
+    for (const std::string& command : row.messages) {
+        expected.push_back(not_available(command));
+    }
+    EXPECT_EQ(message_texts(), expected);
+    // Every listed control handler marks the event as handled; menu commands do not.
+    EXPECT_EQ(state.event_handled, row.kind == EventControl ? 1 : 0);
+    EXPECT_EQ(state.quit_requested, 0);
+}
+
+CommandRow menu(int32_t id, std::vector<std::string> messages) {
+    return {EventMenuCommand, id, std::move(messages)};
+}
+CommandRow control(int32_t id, std::vector<std::string> messages) {
+    return {EventControl, id, std::move(messages)};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CommandDispatchTest,
+    ::testing::Values(
+        menu(0, {"New Source"}), menu(1, {"Load Source"}), menu(2, {"Merge Binary Into Source"}),
+        menu(3, {"Merge Prg Into Source"}),
+        menu(4, {"Merge Source File", "Refresh Variables/Lables"}), menu(5, {"Save Source"}),
+        menu(6, {"Save Selected Source"}), menu(13, {"Find"}), menu(15, {"Select Text Colour"}),
+        menu(16, {"Select Background Colour"}), menu(17, {"Select Font"}), menu(21, {"Help"}),
+        menu(22, {"C64 Memory Map"}), menu(20, {}), menu(24, {}), menu(99, {}),
+        menu(102, {"Merge Source File"}), menu(106, {"Find"}),
+        menu(108, {"Select Background Colour"}), menu(109, {"Select Text Colour"}),
+        menu(110, {"Merge Prg Into Source"}), menu(111, {"Merge Binary Into Source"}),
+        menu(112, {"Save Selected Source"}), menu(113, {}),
+        control(33, {"New Source"}), control(34, {"Load Source"}), control(35, {"Save Source"}),
+        control(41, {"Select Text Colour"}), control(42, {"Select Background Colour"}),
+        control(46, {"Find"}), control(3, {"Refresh Variables/Lables"}),
+        control(4, {"Refresh Variables/Lables"}), control(10, {"Num Convert"}),
+        control(12, {"Ascii Value"}), control(14, {"Screen code"})),
+    [](const ::testing::TestParamInfo<CommandRow>& info) {
+        return row_name(info.param.kind, info.param.id);
+    });
+
+// Controls without a command: their events change nothing and are not marked as handled.
+class UnhandledControlTest : public ShellTest, public ::testing::WithParamInterface<int32_t> {};
+
+TEST_P(UnhandledControlTest, IsNotDispatched) {
+    start();
+    const std::string before = editor_text();
+    post_and_run(EventControl, MainWindow, GetParam());
+    EXPECT_TRUE(message_log().empty());
+    EXPECT_EQ(state.event_handled, 0);
+    EXPECT_EQ(editor_text(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, UnhandledControlTest,
+                         ::testing::Values(0, 2, 5, 6, 7, 8, 9, 11, 13, 15, 16, 17, 18, 19, 20,
+                                           21, 45));
+
+// ---- Symbol list refreshes ----------------------------------------------------------------------
+
+using RefreshDispatchTest = ShellTest;
+
+TEST_F(RefreshDispatchTest, TabClickAsksForAQuietRefreshOfTheLastRun) {
+    start();
+    state.symbol_list.refresh_from_button = 1;
+    post_and_run(EventControl, MainWindow, SymbolTabs, EventTypeSingleClick);
+    EXPECT_EQ(ctx.quiet, 1);
+    EXPECT_EQ(state.symbol_list.refresh_from_button, 0);
+    // The tab's click type does not also count as a click in the symbol list.
+    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Refresh Variables/Lables")});
+}
+
+TEST_F(RefreshDispatchTest, RefreshButtonAsksForAQuietAssemblyFirst) {
+    start();
+    post_and_run(EventControl, MainWindow, RefreshButton);
+    EXPECT_EQ(ctx.quiet, 1);
+    EXPECT_EQ(state.symbol_list.refresh_from_button, 1);
+}
+
+TEST_F(RefreshDispatchTest, FileMenuMergeRefreshesQuietlyButThePopupMergeDoesNot) {
+    start();
+    post_and_run(EventMenuCommand, MainWindow, MenuMergeSource);
+    EXPECT_EQ(ctx.quiet, 1);
+    ctx.quiet = 0;
+    clear_logs();
+    post_and_run(EventMenuCommand, MainWindow, PopupMergeSource);
+    EXPECT_EQ(ctx.quiet, 0);
+    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Merge Source File")});
+}
+
+// ---- Editor commands ----------------------------------------------------------------------------
+
+enum class EditorAction { Undo, Redo, Cut, Copy, Paste, SelectAll };
+
+struct EditorRow {
+    int32_t kind;
+    int32_t id;
+    EditorAction action;
+};
+
+void PrintTo(const EditorRow& row, std::ostream* out) { *out << row_name(row.kind, row.id); }
+
+class EditorDispatchTest : public ShellTest, public ::testing::WithParamInterface<EditorRow> {};
+
+TEST_P(EditorDispatchTest, ActsOnTheEditor) {
+    const EditorRow& row = GetParam();
+    start();
+    const std::string example = editor_text();
+    switch (row.action) {
+        case EditorAction::Undo:
+            set_editor_caret(1, 1);
+            ASSERT_TRUE(editor_type_text("X"));
+            post_and_run(row.kind, MainWindow, row.id);
+            EXPECT_EQ(editor_text(), example);
+            break;
+        case EditorAction::Redo:
+            set_editor_caret(1, 1);
+            ASSERT_TRUE(editor_type_text("X"));
+            editor_undo();
+            ASSERT_EQ(editor_text(), example);
+            post_and_run(row.kind, MainWindow, row.id);
+            EXPECT_EQ(editor_text(), "X" + example);
+            break;
+        case EditorAction::Cut:
+            select_editor_range(0, 1, 0, 8);
+            post_and_run(row.kind, MainWindow, row.id);
+            EXPECT_EQ(clipboard_text(), "*=$1000");
+            EXPECT_EQ(editor_text(), example.substr(7));
+            break;
+        case EditorAction::Copy:
+            select_editor_range(0, 1, 0, 8);
+            post_and_run(row.kind, MainWindow, row.id);
+            EXPECT_EQ(clipboard_text(), "*=$1000");
+            EXPECT_EQ(editor_text(), example);
+            break;
+        case EditorAction::Paste:
+            select_editor_range(0, 1, 0, 8);
+            editor_copy();
+            set_editor_caret(1, 3);
+            post_and_run(row.kind, MainWindow, row.id);
+            EXPECT_EQ(editor_text(), example + "*=$1000");
+            break;
+        case EditorAction::SelectAll: {
+            set_editor_caret(3, 1);
+            post_and_run(row.kind, MainWindow, row.id);
+            const EditorSelection selection = editor_selection();
+            EXPECT_EQ(selection.start, 0);
+            EXPECT_EQ(selection.end, static_cast<int32_t>(example.size()));
+            break;
+        }
+    }
+    EXPECT_TRUE(message_log().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EditorDispatchTest,
+    ::testing::Values(EditorRow{EventMenuCommand, 8, EditorAction::Undo},
+                      EditorRow{EventMenuCommand, 9, EditorAction::Redo},
+                      EditorRow{EventMenuCommand, 10, EditorAction::Cut},
+                      EditorRow{EventMenuCommand, 11, EditorAction::Copy},
+                      EditorRow{EventMenuCommand, 12, EditorAction::Paste},
+                      EditorRow{EventMenuCommand, 14, EditorAction::SelectAll},
+                      EditorRow{EventMenuCommand, 100, EditorAction::Copy},
+                      EditorRow{EventMenuCommand, 101, EditorAction::Paste},
+                      EditorRow{EventMenuCommand, 103, EditorAction::Cut},
+                      EditorRow{EventMenuCommand, 104, EditorAction::Undo},
+                      EditorRow{EventMenuCommand, 105, EditorAction::Redo},
+                      EditorRow{EventMenuCommand, 107, EditorAction::SelectAll},
+                      EditorRow{EventControl, 36, EditorAction::Undo},
+                      EditorRow{EventControl, 37, EditorAction::Redo},
+                      EditorRow{EventControl, 38, EditorAction::Cut},
+                      EditorRow{EventControl, 39, EditorAction::Copy},
+                      EditorRow{EventControl, 40, EditorAction::Paste}),
+    [](const ::testing::TestParamInfo<EditorRow>& info) {
+        return row_name(info.param.kind, info.param.id);
+    });
+
+using SaveSelectionDispatchTest = ShellTest;
+
+TEST_F(SaveSelectionDispatchTest, CopiesTheSelectionBeforeSaving) {
+    for (const int32_t item : {MenuSaveSelection, PopupSaveSelection}) {
+        SCOPED_TRACE(item);
+        start();
+        select_editor_range(0, 9, 0, 13);
+        std::string clipboard_at_save;
+        set_message_observer([&](const MessageRecord&) { clipboard_at_save = clipboard_text(); });
+        post_and_run(EventMenuCommand, MainWindow, item);
+        set_message_observer(nullptr);
+        EXPECT_EQ(clipboard_at_save, ";Thi");
+        EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Save Selected Source")});
+        clear_logs();
+    }
+}
+
+// ---- The click rule of the symbol list ----------------------------------------------------------
+
+struct ClickRow {
+    const char* name;
+    int32_t kind;
+    int32_t id;
+    int32_t type;
+    std::vector<std::string> messages;
+};
+
+void PrintTo(const ClickRow& row, std::ostream* out) { *out << row.name; }
+
+class ClickRuleTest : public ShellTest, public ::testing::WithParamInterface<ClickRow> {};
+
+TEST_P(ClickRuleTest, OnlyUnhandledClicksReachTheSymbolList) {
+    const ClickRow& row = GetParam();
+    start();
+    post_and_run(row.kind, MainWindow, row.id, row.type);
+    std::vector<std::string> expected;
+    for (const std::string& command : row.messages) {
+        expected.push_back(not_available(command));
+    }
+    EXPECT_EQ(message_texts(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ClickRuleTest,
+    ::testing::Values(
+        ClickRow{"ListSelectionChangeShowsTheValue", EventControl, SymbolList,
+                 EventTypeSingleClick, {"Variable Or Lable Value"}},
+        ClickRow{"ListDoubleClickGoesToTheSymbol", EventControl, SymbolList,
+                 EventTypeDoubleClick, {"Goto Variable Or Lable"}},
+        ClickRow{"ListEventWithoutTypeDoesNothing", EventControl, SymbolList, EventTypeNone, {}},
+        ClickRow{"TabClickIsHandledAndNoSymbolClick", EventControl, SymbolTabs,
+                 EventTypeSingleClick, {"Refresh Variables/Lables"}},
+        ClickRow{"HandledButtonWithClickTypeIsNoSymbolClick", EventControl, NewSourceButton,
+                 EventTypeSingleClick, {"New Source"}},
+        ClickRow{"OtherClickTypeDoesNothing", EventControl, SymbolList, 1, {}}),
+    [](const ::testing::TestParamInfo<ClickRow>& info) { return std::string(info.param.name); });
+
+// ---- Right button, current window, other windows ------------------------------------------------
+
+using WindowEventTest = ShellTest;
+
+TEST_F(WindowEventTest, RightButtonShowsThePopupMenu) {
+    start();
+    post_and_run(EventRightButton, MainWindow);
+    EXPECT_EQ(popup_menus_shown(), 1);
+    EXPECT_TRUE(message_log().empty());
+}
+
+TEST_F(WindowEventTest, RightButtonWithoutPopupMenuDoesNothing) {
+    start();
+    state.popup_menu = NoPopupMenu;
+    post_and_run(EventRightButton, MainWindow);
+    EXPECT_EQ(popup_menus_shown(), 0);
+}
+
+TEST_F(WindowEventTest, AnyMainWindowEventMakesItCurrentAgain) {
+    start();
+    const WindowHandle main = window_handle();
+    open_window(HelpWindow, 65, 26, 650, 487, "Help", WindowCaption | WindowSystemMenu);
+    ASSERT_NE(window_handle(), main);
+    post_and_run(EventWindowMoved, MainWindow);
+    EXPECT_EQ(window_handle(), main);
+}
+
+TEST_F(WindowEventTest, HelpAndMemoryMapWindowsCloseOnACloseRequestOnly) {
+    for (const int32_t window : {MemoryMapWindow, HelpWindow}) {
+        SCOPED_TRACE(window);
+        start();
+        open_window(window, 0, 0, 300, 200, "Text", WindowCaption | WindowSystemMenu);
+        post_and_run(EventControl, window, 22 + (window == HelpWindow ? 1 : 0));
+        post_and_run(EventMenuCommand, window, MenuNewSource);
+        EXPECT_TRUE(inspect_window(window).open);
+        post_and_run(EventCloseRequest, window);
+        EXPECT_FALSE(inspect_window(window).open);
+        EXPECT_TRUE(inspect_window(MainWindow).open);
+        EXPECT_TRUE(message_log().empty());
+        EXPECT_EQ(state.quit_requested, 0);
+    }
+}
+
+TEST_F(WindowEventTest, FindWindowButtonsStartAndContinueTheSearch) {
+    start();
+    open_window(FindWindow, 201, 261, 314, 102, "Find Text", WindowCaption | WindowSystemMenu);
+    state.find_start = 5;
+    state.continue_search = 1;
+    post_and_run(EventControl, FindWindow, FindStartButton);
+    EXPECT_EQ(state.find_start, 0);
+    EXPECT_EQ(state.continue_search, 0);
+    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Find Text")});
+
+    state.find_start = 5;
+    clear_logs();
+    post_and_run(EventControl, FindWindow, FindNextButton);
+    EXPECT_EQ(state.find_start, 5);
+    EXPECT_EQ(state.continue_search, 1);
+    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Find Text")});
+
+    clear_logs();
+    post_and_run(EventControl, FindWindow, FindSearchField);
+    post_and_run(EventMenuCommand, FindWindow, MenuNewSource);
+    EXPECT_TRUE(message_log().empty());
+    EXPECT_TRUE(inspect_window(FindWindow).open);
+    post_and_run(EventCloseRequest, FindWindow);
+    EXPECT_FALSE(inspect_window(FindWindow).open);
+    EXPECT_EQ(state.quit_requested, 0);
+}
+
+TEST_F(WindowEventTest, EventsOfOtherWindowsAreIgnored) {
+    start();
+    for (const int32_t window : {AboutWindow, 5, -1}) {
+        post_event(EventMenuCommand, window, MenuNewSource);
+        post_event(EventControl, window, NewSourceButton);
+        post_event(EventControl, window, SymbolList, EventTypeSingleClick);
+        post_event(EventCloseRequest, window);
+        post_event(EventRightButton, window);
+    }
+    run_posted();
+    EXPECT_TRUE(message_log().empty());
+    EXPECT_EQ(popup_menus_shown(), 0);
+    EXPECT_EQ(state.quit_requested, 0);
+}
+
+}  // namespace
+}  // namespace tarvok::testing
