@@ -66,6 +66,29 @@ void assign_addresses(AssemblyContext& ctx) {
     }
 }
 
+bool layout_is_settled(AssemblyContext& ctx, std::vector<int32_t>& addresses) {
+    bool settled = true;
+    addresses.resize(ctx.statements.size());
+    std::vector<int32_t> line_address(static_cast<std::size_t>(ctx.line_count) + 1, -1);
+    int32_t counter = ctx.start_address;
+    for (std::size_t i = 0; i < ctx.statements.size(); ++i) {
+        const StatementEntry& rec = ctx.statements[i];
+        settled = settled && rec.address == counter;
+        addresses[i] = counter;
+        if (rec.line_number >= 0 && rec.line_number <= ctx.line_count && line_address[rec.line_number] < 0) {
+            line_address[rec.line_number] = counter;
+        }
+        counter += statement_length(rec);
+    }
+    for (LabelEntry& label : ctx.labels) {
+        const bool has_record = label.line >= 0 && label.line <= ctx.line_count && line_address[label.line] >= 0;
+        const int32_t address = has_record ? line_address[label.line] : counter;
+        settled = settled && label.address == address;
+        label.address = address;
+    }
+    return settled;
+}
+
 void emit_bytes(AssemblyContext& ctx) {
     ctx.load_address_low = static_cast<uint8_t>(ctx.start_address & 0xFF);
     ctx.load_address_high = static_cast<uint8_t>((ctx.start_address >> 8) & 0xFF);

@@ -92,5 +92,29 @@ TEST_F(LayoutTest, TheImageFollowsTheStatementsAndTheCodeEndFollowsTheImage) {
     EXPECT_EQ(ctx.load_address_high, 0xC0);
 }
 
+TEST_F(LayoutTest, AddressesFollowTheBytesWhenAnExpressionNeedsAnotherSize) {
+    const struct {
+        const char* source;
+        const char* bytes;
+    } rows[] = {
+        // "zp+256" was measured as one byte by its first term, but is emitted as two.
+        {"*=$1000\nzp = $10\n lda zp+256\nnext rts\n jmp next", "AD 10 01 60 4C 03 10"},
+        {"*=$1000\nzp = $10\n beq skip\n lda zp+256\nskip rts", "F0 03 AD 10 01 60"},
+        // A label below 256 used as an operand is one byte, not the two it was estimated at.
+        {"*=$0080\n jmp here\nhere rts", "4C 82 60"},
+        {"*=$0080\n lda here\n bne here\nhere rts", "A9 84 D0 00 60"},
+    };
+    for (const auto& row : rows) {
+        assemble_quietly(row.source);
+        EXPECT_EQ(ctx.error, 0) << row.source << ": " << only_message();
+        EXPECT_EQ(hex_bytes(bytes()), row.bytes) << row.source;
+        int32_t expected = ctx.start_address;
+        for (const auto& rec : ctx.statements) {
+            EXPECT_EQ(rec.address, expected) << row.source;
+            expected += statement_length(rec);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarvok::testing
