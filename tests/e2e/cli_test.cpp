@@ -1,0 +1,329 @@
+// The tarvok-asm executable: files written, exit statuses, messages on standard error, the
+// symbol listing on standard output.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/support/headless_assembly.h"
+#include "tests/e2e/support/run_process.h"
+#include "tests/e2e/support/temp_folder.h"
+
+namespace tarvok::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Asm = TARVOK_ASM_PATH;
+
+const std::string GoodProgram = "*=$c000\nstart lda #$00\n sta $d020\n rts\n";
+const std::string GoodBytes = "00 C0 A9 00 8D 20 D0 60";
+
+ProcessResult tarvok_asm(const std::vector<std::string>& args, const TempFolder& cwd) {
+    return run_process(Asm, args, cwd.path().string());
+}
+
+TEST(CommandLine, WritesThePrgBesideTheSource) {
+    TempFolder dir;
+    dir.write("prog.asm", GoodProgram);
+    const ProcessResult r = tarvok_asm({"prog.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(hex_dump(read_bytes(dir.file("prog.prg"))), GoodBytes);
+}
+
+struct NameRow {
+    const char* name;
+    std::vector<std::string> options;  // before the source
+    std::string source;                // relative to the working folder
+    std::string written;               // the file that must appear
+};
+
+void PrintTo(const NameRow& row, std::ostream* os) { *os << row.name; }
+
+const NameRow NameRows[] = {
+    {"ExtensionReplaced", {}, "prog.asm", "prog.prg"},
+    {"NoExtensionAppended", {}, "prog", "prog.prg"},
+    {"OnlyTheLastExtension", {}, "game.v1.txt", "game.v1.prg"},
+    {"DotInFolderName", {}, "v1.2/prog", "v1.2/prog.prg"},
+    {"LeadingDotIsNoExtension", {}, ".hidden", ".hidden.prg"},
+    {"UpperCaseExtension", {}, "PROG.ASM", "PROG.prg"},
+    {"P00Default", {"--p00", "demo"}, "prog.asm", "prog.p00"},
+    {"ExactName", {"-o", "out.bin"}, "prog.asm", "out.bin"},
+    {"ExactNameWithoutExtension", {"-o", "game"}, "prog.asm", "game"},
+    {"ExactUpperCaseName", {"-o", "GAME.PRG"}, "prog.asm", "GAME.PRG"},
+    {"ExactNameJoined", {"-ojoined.prg"}, "prog.asm", "joined.prg"},
+    {"ExactNameInFolder", {"-o", "v1.2/x"}, "prog.asm", "v1.2/x"},
+    {"P00ExactName", {"--p00=demo", "-o", "d.bin"}, "prog.asm", "d.bin"},
+};
+
+class OutputNames : public ::testing::TestWithParam<NameRow> {};
+
+TEST_P(OutputNames, WriteExactlyThisFile) {
+    const NameRow& row = GetParam();
+    TempFolder dir;
+    fs::create_directories(dir.path() / "v1.2");
+    dir.write(row.source, GoodProgram);
+    std::vector<std::string> args = row.options;
+    args.push_back(row.source);
+    const ProcessResult r = tarvok_asm(args, dir);
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string file = read_bytes(dir.file(row.written));
+    EXPECT_EQ(hex_dump(file.substr(file.size() >= 8 ? file.size() - 8 : 0)), GoodBytes);
+    // Nothing else was written: only the source and the program file (and the folder).
+    int files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
+        files += entry.is_regular_file() ? 1 : 0;
+    }
+    EXPECT_EQ(files, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, OutputNames, ::testing::ValuesIn(NameRows),
+                         [](const ::testing::TestParamInfo<NameRow>& info) { return std::string(info.param.name); });
+
+TEST(CommandLine, P00HeaderWithTheGivenName) {
+    TempFolder dir;
+    dir.write("prog.asm", "*=$1000\n lda #1\n rts\n");
+    const ProcessResult r = tarvok_asm({"--p00", "demo", "prog.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(hex_dump(read_bytes(dir.file("prog.p00"))),
+              "43 36 34 46 69 6C 65 00 44 45 4D 4F 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 10 A9 01 60");
+}
+
+TEST(CommandLine, ReplacesAnEarlierProgramFile) {
+    TempFolder dir;
+    dir.write("prog.asm", GoodProgram);
+    dir.write("prog.prg", std::string(100, 'x'));
+    const ProcessResult r = tarvok_asm({"prog.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(hex_dump(read_bytes(dir.file("prog.prg"))), GoodBytes);
+}
+
+std::string repeated(const std::string& line, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) {
+        s += line;
+    }
+    return s;
+}
+
+struct MessageRow {
+    const char* name;
+    std::string source;
+    std::string err;  // all of standard error
+};
+
+void PrintTo(const MessageRow& row, std::ostream* os) { *os << row.name; }
+
+const MessageRow MessageRows[] = {
+    {"LineOfTheError", "*=$c000\n lda foo\n",
+     "bad.asm:2: Label/Variable Error.: Label Or Variable Not Found `foo`In Line 1    lda foo\n"},
+    {"NoLineSelected", " rts\n", "bad.asm: Error!: Start Address Error,Eg *=$0900\n"},
+    {"TwoBoxesInOneRun", "*=4096\n*=$2000\n rts\n",
+     "bad.asm: Error!: Start Address Error,Eg *=$0900\n"
+     "bad.asm:2: Start Address Error.: Double Definition of Start Address `*=` \n"},
+    {"CarriageReturnsCount", "*=$c000\r\n nop\r nop\n lda foo",
+     "bad.asm:4: Label/Variable Error.: Label Or Variable Not Found `foo`In Line 3    lda foo\n"},
+    {"NothingToSave", "*=$c000\n", "bad.asm: Save Error: Nothing To Assemble/Save\n"},
+    {"TextAfterZeroByteIgnored", std::string("*=$c000\n nop\n") + std::string(1, '\0') + " lda foo\n", ""},
+    {"BranchOutOfRange", "*=$c000\n bne far\n" + repeated(" lda $0400\n", 64) + "far rts\n",
+     "bad.asm:2: Branch Error.: Branch Out Of Range  far\n"},
+};
+
+class Messages : public ::testing::TestWithParam<MessageRow> {};
+
+TEST_P(Messages, GoToStandardErrorOneLineEach) {
+    const MessageRow& row = GetParam();
+    TempFolder dir;
+    dir.write("bad.asm", row.source);
+    const ProcessResult r = tarvok_asm({"bad.asm"}, dir);
+    EXPECT_EQ(r.err, row.err);
+    const bool written = row.err.empty();
+    EXPECT_EQ(r.exit_code, written ? 0 : 1);
+    EXPECT_EQ(fs::exists(dir.file("bad.prg")), written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Messages, ::testing::ValuesIn(MessageRows),
+                         [](const ::testing::TestParamInfo<MessageRow>& info) { return std::string(info.param.name); });
+
+TEST(CommandLine, MessagesNameTheSourceAsGiven) {
+    TempFolder dir;
+    fs::create_directories(dir.path() / "src");
+    dir.write("src/bad.asm", "*=$c000\n\n lda ($1234),y\n");
+    const ProcessResult r = tarvok_asm({"./src/bad.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.err, "./src/bad.asm:3: Op Error.: Zero page Op,Maximum Value 255,$ff.($1234),y\n");
+}
+
+TEST(CommandLine, UnwritableOutputIsReported) {
+    TempFolder dir;
+    dir.write("prog.asm", GoodProgram);
+    const ProcessResult r = tarvok_asm({"-o", "no/such/folder/prog.prg", "prog.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.err, "prog.asm: I/O Error.: Couldn't open the file!\n");
+}
+
+TEST(CommandLine, SymbolListing) {
+    TempFolder dir;
+    dir.write("prog.asm",
+              "*=$c000\n"
+              "border = $d020\n"
+              "count = #8\n"
+              "start ldx count\n"
+              "loop stx border\n"
+              " dex\n"
+              " bne loop\n"
+              "Done rts\n");
+    const ProcessResult r = tarvok_asm({"--symbols", "prog.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "variable border 53280 2\n"
+              "variable count 8 3\n"
+              "label start 49152 4\n"
+              "label loop 49154 5\n"
+              "label done 49160 8\n");
+}
+
+TEST(CommandLine, SymbolListingAfterAnError) {
+    TempFolder dir;
+    dir.write("prog.asm", "*=$c000\nv = 1\nhere lda nowhere\n");
+    const ProcessResult r = tarvok_asm({"prog.asm", "--symbols"}, dir);
+    EXPECT_EQ(r.exit_code, 1);
+    // The labels were collected before the operand failed; their addresses never were.
+    EXPECT_EQ(r.out, "variable v 1 2\nlabel here -1 3\n");
+}
+
+TEST(CommandLine, NoSymbolsWithoutTheOption) {
+    TempFolder dir;
+    dir.write("prog.asm", GoodProgram);
+    const ProcessResult r = tarvok_asm({"prog.asm"}, dir);
+    EXPECT_EQ(r.out, "");
+}
+
+struct UsageRow {
+    const char* name;
+    std::vector<std::string> args;
+    std::string err;
+};
+
+void PrintTo(const UsageRow& row, std::ostream* os) { *os << row.name; }
+
+const std::string Try = "\nTry 'tarvok-asm --help' for more information.\n";
+
+const UsageRow UsageRows[] = {
+    {"NoArguments", {}, "tarvok-asm: no source file given" + Try},
+    {"UnknownOption", {"--listing", "prog.asm"}, "tarvok-asm: unknown option --listing" + Try},
+    {"OutputWithoutName", {"prog.asm", "-o"}, "tarvok-asm: option -o needs a file name" + Try},
+    {"EmptyOutputName", {"-o", "", "prog.asm"}, "tarvok-asm: the output file name is empty" + Try},
+    {"OutputTwice", {"-o", "a", "-o", "b", "prog.asm"}, "tarvok-asm: the output file is given twice" + Try},
+    {"P00WithoutName", {"prog.asm", "--p00"}, "tarvok-asm: option --p00 needs the C64 file name" + Try},
+    {"P00EmptyName", {"--p00", "", "prog.asm"}, "tarvok-asm: the C64 file name after --p00 is empty" + Try},
+    {"TwoSources", {"prog.asm", "other.asm"},
+     "tarvok-asm: more than one source file given (prog.asm, other.asm)" + Try},
+    {"MissingSource", {"missing.asm"}, "missing.asm: cannot read the source file: No such file or directory\n"},
+    {"FolderAsSource", {"."}, ".: cannot read the source file: is a folder\n"},
+    {"SourceWouldBeReplaced", {"prog.prg"},
+     "prog.prg: the program file prog.prg would replace the source; name another one with -o\n"},
+    {"ExplicitOutputIsSource", {"-o", "./prog.asm", "prog.asm"},
+     "prog.asm: the program file ./prog.asm would replace the source; name another one with -o\n"},
+};
+
+class UsageErrors : public ::testing::TestWithParam<UsageRow> {};
+
+TEST_P(UsageErrors, ExitWithStatusTwo) {
+    const UsageRow& row = GetParam();
+    TempFolder dir;
+    dir.write("prog.asm", GoodProgram);
+    dir.write("other.asm", GoodProgram);
+    dir.write("prog.prg", GoodProgram);
+    const ProcessResult r = tarvok_asm(row.args, dir);
+    EXPECT_EQ(r.exit_code, 2);
+    EXPECT_EQ(r.err, row.err);
+    EXPECT_EQ(r.out, "");
+    // The sources are untouched and no program file appeared.
+    EXPECT_EQ(read_bytes(dir.file("prog.asm")), GoodProgram);
+    EXPECT_EQ(read_bytes(dir.file("prog.prg")), GoodProgram);
+    EXPECT_FALSE(fs::exists(dir.file("a")));
+    EXPECT_FALSE(fs::exists(dir.file("other.prg")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, UsageErrors, ::testing::ValuesIn(UsageRows),
+                         [](const ::testing::TestParamInfo<UsageRow>& info) { return std::string(info.param.name); });
+
+TEST(CommandLine, HelpPrintsTheUsage) {
+    TempFolder dir;
+    const ProcessResult r = tarvok_asm({"--help"}, dir);
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out.rfind("Usage: tarvok-asm [-o OUTPUT] [--p00 NAME] [--symbols] SOURCE\n", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("--symbols"), std::string::npos);
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(CommandLine, DoubleDashEndsTheOptions) {
+    TempFolder dir;
+    dir.write("-prog.asm", GoodProgram);
+    const ProcessResult r = tarvok_asm({"--", "-prog.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(hex_dump(read_bytes(dir.file("-prog.prg"))), GoodBytes);
+}
+
+// A source of exactly n characters: a short program, then comment text and line breaks.
+std::string source_of_length(std::size_t n, const std::string& line_break) {
+    std::string s = "*=$c000" + line_break + " rts" + line_break;
+    const std::size_t chars_per_break = 1;
+    std::size_t chars = 7 + 4 + 2 * chars_per_break;
+    while (chars + 61 <= n) {
+        s += ";" + std::string(59, 'x') + line_break;  // 61 characters with its line break
+        chars += 61;
+    }
+    s += std::string(n - chars, ';');
+    return s;
+}
+
+TEST(CommandLine, SourceOfTheEditorLimitIsAccepted) {
+    TempFolder dir;
+    dir.write("big.asm", source_of_length(1'000'000, "\n"));
+    const ProcessResult r = tarvok_asm({"big.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(hex_dump(read_bytes(dir.file("big.prg"))), "00 C0 60");
+}
+
+TEST(CommandLine, CrLfCountsAsOneCharacter) {
+    TempFolder dir;
+    const std::string text = source_of_length(1'000'000, "\r\n");
+    ASSERT_GT(text.size(), 1'000'000u);
+    dir.write("big.asm", text);
+    const ProcessResult r = tarvok_asm({"big.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+}
+
+TEST(CommandLine, SourceBeyondTheEditorLimitIsRefused) {
+    TempFolder dir;
+    dir.write("big.asm", source_of_length(1'000'001, "\n"));
+    const ProcessResult r = tarvok_asm({"big.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 2);
+    EXPECT_EQ(r.err, "big.asm: the source text is longer than the editor's limit of 1,000,000 characters\n");
+    EXPECT_FALSE(fs::exists(dir.file("big.prg")));
+}
+
+TEST(CommandLine, HugeSourceIsRefusedWithoutReadingItAll) {
+    TempFolder dir;
+    dir.write("huge.asm", std::string(5'000'000, ' '));
+    const ProcessResult r = tarvok_asm({"huge.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 2);
+    EXPECT_EQ(r.err, "huge.asm: the source text is longer than the editor's limit of 1,000,000 characters\n");
+}
+
+TEST(CommandLine, ZeroByteEndsAHugeFile) {
+    TempFolder dir;
+    dir.write("cut.asm", GoodProgram + std::string(1, '\0') + std::string(3'000'000, 'x'));
+    const ProcessResult r = tarvok_asm({"cut.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(hex_dump(read_bytes(dir.file("cut.prg"))), GoodBytes);
+}
+
+}  // namespace
+}  // namespace tarvok::e2e
