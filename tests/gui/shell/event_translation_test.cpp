@@ -1,0 +1,161 @@
+// User input on the real main window reaches the shell's commands: the close box, clicks and
+// double clicks in the symbol list, a tab click, a right click on the editor, a toolbar button
+// and a menu item.
+#include <QAction>
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <QWindow>
+
+#include "shell/control_ids.h"
+#include "tests/gui/shell/shell_gui_fixture.h"
+
+namespace tarvok::gui {
+namespace {
+
+using EventTranslation = ShellGuiTest;
+
+QAction* menu_action(int32_t window, std::string_view text) {
+    QMenuBar* bar = qt_menu_bar(window);
+    if (bar == nullptr) return nullptr;
+    for (QAction* title : bar->actions()) {
+        if (title->menu() == nullptr) continue;
+        for (QAction* action : title->menu()->actions()) {
+            if (action->text().toStdString() == text) return action;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(EventTranslation, CloseBoxAsksTheQuitQuestionAndCancelKeepsTheWindow) {
+    script_message_answer(AnswerCancel);
+    QWidget* window = qt_window_widget(MainWindow);
+    ASSERT_NE(window, nullptr);
+    window->windowHandle()->close();
+    deliver_and_run();
+    ASSERT_EQ(message_log().size(), 1u);
+    EXPECT_EQ(message_log()[0].title, "Quit Assembler?");
+    EXPECT_EQ(state.quit_requested, 0);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(qt_editor_widget(SourceEditor)->toPlainText().left(7), QStringLiteral("*=$1000"));
+}
+
+TEST_F(EventTranslation, CloseRequestAnsweredNoEndsTheLoop) {
+    script_message_answer(AnswerNo);
+    QCloseEvent close;
+    QApplication::sendEvent(qt_window_widget(MainWindow), &close);
+    deliver_and_run();
+    EXPECT_EQ(state.quit_requested, 1);
+}
+
+TEST_F(EventTranslation, ListClickShowsTheValueAndDoubleClickGoesToTheSymbol) {
+    auto* list = qobject_cast<QListWidget*>(qt_control_widget(SymbolList));
+    ASSERT_NE(list, nullptr);
+    const QPoint item = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item);
+    deliver_and_run();
+    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Variable Or Lable Value")});
+
+    clear_logs();
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item);
+    deliver_and_run();
+    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Goto Variable Or Lable")});
+    EXPECT_EQ(state.event_handled, 0);
+}
+
+TEST_F(EventTranslation, TabClickRefreshesTheListOnly) {
+    auto* tabs = qobject_cast<QTabBar*>(qt_control_widget(SymbolTabs));
+    ASSERT_NE(tabs, nullptr);
+    state.symbol_list.refresh_from_button = 1;
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    deliver_and_run();
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(ctx.quiet, 1);
+    EXPECT_EQ(state.symbol_list.refresh_from_button, 0);
+    EXPECT_EQ(state.event_handled, 1);
+    // One refresh for the click; neither the selection change nor the click counts as a click
+    // in the symbol list.
+    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Refresh Variables/Lables")});
+
+    clear_logs();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    deliver_and_run();
+    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Refresh Variables/Lables")})
+        << "a click on the tab already selected refreshes too";
+}
+
+TEST_F(EventTranslation, RightClickOnTheEditorOpensThePopupMenu) {
+    QPlainTextEdit* editor = qt_editor_widget(SourceEditor);
+    ASSERT_NE(editor, nullptr);
+    QTest::mouseClick(editor->viewport(), Qt::RightButton, {}, QPoint(40, 40));
+    deliver_and_run();
+    EXPECT_EQ(popup_menus_shown(), 1);
+    QMenu* popup = qt_popup_menu(EditorPopupMenu);
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_TRUE(message_log().empty());
+
+    // Choosing "Select All" in it selects the whole text.
+    for (QAction* action : popup->actions()) {
+        if (action->text() == QStringLiteral("Select All")) action->trigger();
+    }
+    popup->close();
+    deliver_and_run();
+    EXPECT_EQ(editor->textCursor().selectionStart(), 0);
+    EXPECT_EQ(editor->textCursor().selectionEnd(), editor->document()->characterCount() - 1);
+}
+
+TEST_F(EventTranslation, ToolbarButtonAndMenuItemReachTheirCommands) {
+    auto* find = qobject_cast<QToolButton*>(qt_control_widget(FindButton));
+    ASSERT_NE(find, nullptr);
+    QTest::mouseClick(find, Qt::LeftButton);
+    deliver_and_run();
+    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Find")});
+    EXPECT_EQ(state.event_handled, 1);
+
+    clear_logs();
+    QAction* help = menu_action(MainWindow, "Help");
+    ASSERT_NE(help, nullptr);
+    help->trigger();
+    deliver_and_run();
+    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Help")});
+}
+
+TEST_F(EventTranslation, UndoButtonUndoesTypingInTheEditor) {
+    QPlainTextEdit* editor = qt_editor_widget(SourceEditor);
+    const QString before = editor->toPlainText();
+    editor->setFocus();
+    editor->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(editor, "lda");
+    ASSERT_EQ(editor->toPlainText(), QStringLiteral("lda") + before);
+    QTest::mouseClick(qobject_cast<QToolButton*>(qt_control_widget(UndoButton)), Qt::LeftButton);
+    deliver_and_run();
+    EXPECT_EQ(editor->toPlainText(), before);
+}
+
+TEST_F(EventTranslation, AboutWindowSwallowsInputUntilAnyWindowIsClosed) {
+    QAction* about = menu_action(MainWindow, "About");
+    ASSERT_NE(about, nullptr);
+    about->trigger();
+    // The About loop takes everything already delivered; clicks made before the close request
+    // are thrown away, the close request ends the loop.
+    QApplication::processEvents();
+    QTest::mouseClick(qobject_cast<QToolButton*>(qt_control_widget(NewSourceButton)),
+                      Qt::LeftButton);
+    QCloseEvent close;
+    QApplication::sendEvent(qt_window_widget(MainWindow), &close);
+    QTest::mouseClick(qobject_cast<QToolButton*>(qt_control_widget(LoadSourceButton)),
+                      Qt::LeftButton);
+    deliver_and_run();
+    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Load Source")});
+    EXPECT_EQ(qt_window_widget(AboutWindow), nullptr);
+    EXPECT_EQ(state.quit_requested, 0);
+}
+
+}  // namespace
+}  // namespace tarvok::gui
