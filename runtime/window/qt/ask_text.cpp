@@ -18,6 +18,26 @@ namespace {
 // The longest text the requester gives back.
 constexpr qsizetype AnswerLimit = 10'000;
 
+// The answer field: when the requester comes up it keeps the caret after the default text
+// instead of selecting it all, so typing adds to the text.
+class AnswerField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        if (first_focus_) {
+            first_focus_ = false;
+            deselect();
+            end(false);
+        }
+    }
+
+private:
+    bool first_focus_ = true;
+};
+
 QString shown_answer(std::string_view title, std::string_view prompt, std::string_view default_text) {
     QDialog dialog(active_program_window(),
                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -36,7 +56,7 @@ QString shown_answer(std::string_view title, std::string_view prompt, std::strin
     label->setWordWrap(false);
     label->setGeometry(10, 10, 280, 22);
 
-    auto* field = new QLineEdit(&dialog);
+    auto* field = new AnswerField(&dialog);
     field->setObjectName(QStringLiteral("Answer"));
     field->setGeometry(10, 32, 275, 21);
     field->setText(to_qt(default_text));

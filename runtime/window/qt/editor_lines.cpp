@@ -71,8 +71,9 @@ bool EditorWidget::append_line(const QString& text) {
     return true;
 }
 
+// Inserting and replacing see the lines the editor shows: an empty editor shows line 0.
 bool EditorWidget::insert_line(int32_t line, const QString& text) {
-    if (line < 0 || line >= line_count()) return append_line(text);
+    if (line < 0 || line >= document()->blockCount()) return append_line(text);
     QString insertion = normalise_line_breaks(text);
     insertion.append(u'\n');
     if (!edit(line_start(line), 0, insertion)) return false;
@@ -81,7 +82,7 @@ bool EditorWidget::insert_line(int32_t line, const QString& text) {
 }
 
 void EditorWidget::replace_line(int32_t line, const QString& text) {
-    if (line < 0 || line >= line_count()) return;
+    if (line < 0 || line >= document()->blockCount()) return;
     edit(line_start(line), line_length(line), normalise_line_breaks(text));
 }
 
@@ -205,7 +206,7 @@ void EditorWidget::colour_range(int32_t line, int32_t column, int32_t end_line, 
     QTextCursor cursor(doc);
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
-    if (doc->availableUndoSteps() == 0 && doc->availableRedoSteps() == 0) {
+    if (!doc->isUndoAvailable() && !doc->isRedoAvailable()) {
         // Nothing to undo yet (as after a new text): colouring adds no step of its own.
         doc->setUndoRedoEnabled(false);
         cursor.mergeCharFormat(colour_format(colour));

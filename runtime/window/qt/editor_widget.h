@@ -35,9 +35,10 @@ public:
     QString line_text(int32_t line) const;  // "" past the last line
     // Appends text as a new line (a line break first when the editor holds text or a line).
     bool append_line(const QString& text);
-    // Puts text and a line break at the start of an existing line; appends past the last line.
+    // Puts text and a line break at the start of a line the editor shows (an empty editor shows
+    // line 0); appends past the last line.
     bool insert_line(int32_t line, const QString& text);
-    // Replaces the characters of an existing line, not its line break.
+    // Replaces the characters of a line the editor shows, not its line break.
     void replace_line(int32_t line, const QString& text);
     // The whole text with the given line break.
     QString whole_text(const QString& line_break) const;

@@ -3,6 +3,7 @@
 // the program. The current directory of the process is left as it is.
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 #include "runtime/window/qt/answers.h"
 #include "runtime/window/qt/file_filter.h"
@@ -25,6 +26,17 @@ QStringList qt_filter_list(const std::vector<FileFilter>& filters) {
 
 namespace {
 
+// The dialog names its selected filter by the description alone (the patterns are hidden).
+int32_t filter_index_of(const QString& selected, const QStringList& filters) {
+    static const QRegularExpression details(QStringLiteral("^(.*)\\(([^()]*)\\)$"));
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        const QRegularExpressionMatch match = details.match(filters[i]);
+        const QString shown = match.hasMatch() ? match.captured(1).simplified() : filters[i];
+        if (filters[i] == selected || shown == selected) return static_cast<int32_t>(i);
+    }
+    return 0;
+}
+
 std::string shown_answer(bool save, std::string_view title, std::string_view default_file,
                          std::string_view filter, int32_t filter_index) {
     QFileDialog dialog(active_program_window(), to_qt(title));
@@ -46,8 +58,7 @@ std::string shown_answer(bool save, std::string_view title, std::string_view def
     dialog.selectFile(to_qt(start.name));
 
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    const auto selected = filters.indexOf(dialog.selectedNameFilter());
-    layer().chosen_filter = selected >= 0 ? static_cast<int32_t>(selected) : 0;
+    layer().chosen_filter = filter_index_of(dialog.selectedNameFilter(), filters);
     return chosen ? from_qt(dialog.selectedFiles().first()) : "";
 }
 

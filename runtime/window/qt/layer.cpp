@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QMouseEvent>
+#include <QGuiApplication>
 #include <QStyleFactory>
 
 #include <cstdlib>
@@ -54,10 +55,12 @@ bool display_reachable() {
 // A small sans font, so that every caption fits in the program's small controls.
 QFont gui_font() {
     QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+    // "Num Convert" must fit a 70 pixel button: a condensed face at 10 pixels does.
+    font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow"),
+                      QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Sans Serif")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
+    font.setPixelSize(10);
     return font;
 }
 
@@ -187,6 +190,12 @@ int32_t window_number_of_handle(WindowHandle handle) {
 QWidget* client_area(int32_t number) {
     TopWindow* window = window_widget(number);
     return window != nullptr ? window->client() : nullptr;
+}
+
+void bring_to_front(QWidget* window) {
+    if (window == nullptr) return;
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) window->raise();
+    window->activateWindow();
 }
 
 QWidget* active_program_window() {

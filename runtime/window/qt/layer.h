@@ -150,6 +150,9 @@ int32_t window_number_of_handle(WindowHandle handle);
 QWidget* client_area(int32_t number);  // the widget controls are placed in
 QWidget* active_program_window();      // owner for dialogs
 
+// Brings a window to the front and makes it active (the offscreen platform has no stacking).
+void bring_to_front(QWidget* window);
+
 // Destroys one window and forgets its controls.
 void destroy_window(int32_t number);
 

@@ -102,10 +102,7 @@ void show_popup_menu(int32_t number, WindowHandle window) {
     int32_t owner = window_number_of_handle(window);
     if (owner < 0) owner = state.current_window;
     state.popup_window = owner;
-    if (TopWindow* top = window_widget(owner)) {
-        top->raise();
-        top->activateWindow();
-    }
+    bring_to_front(window_widget(owner));
     ++state.popups_shown;
     // Shown without a loop of its own: the item chosen arrives through wait_event.
     found->second->popup(QCursor::pos() - QPoint(1, 1));

@@ -63,6 +63,7 @@ void destroy_window(int32_t number) {
         state.current_bar = nullptr;
         state.current_bar_window = -1;
     }
+    if (state.current_window == number) state.current_window = -1;
     std::unique_ptr<TopWindow> widget = std::move(found->second.widget);
     state.windows.erase(found);
     widget.reset();
@@ -92,6 +93,8 @@ WindowHandle open_window(int32_t number, int32_t x, int32_t y, int32_t width, in
     state.windows[number] = std::move(record);
     state.current_window = number;
 
+    // With its native window made, the frame around the client area is known for the placement.
+    window->winId();
     window->move(placement(window->frameGeometry().size(), x, y, flags, active));
     if ((flags & WindowHidden) == 0) {
         if (flags & WindowShowMaximised) {
@@ -99,8 +102,7 @@ WindowHandle open_window(int32_t number, int32_t x, int32_t y, int32_t width, in
         } else {
             window->show();
         }
-        window->raise();
-        window->activateWindow();
+        bring_to_front(window);
     }
     return reinterpret_cast<WindowHandle>(window);
 }
