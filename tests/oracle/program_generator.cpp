@@ -184,6 +184,7 @@ private:
     }
 
     void define_variables();
+    void define_variable(int32_t kind);
     void statement_line(const std::string& mnemonic_tarvok, const std::string& operand_tarvok,
                         const std::string& tass_body, int32_t length, bool allow_comment = true);
     std::string take_label();
@@ -217,45 +218,49 @@ private:
     int32_t label_counter_ = 0;
 };
 
-void Generator::define_variables() {
-    const int32_t zp = between(2, 6), ab = between(2, 5), im = between(1, 4);
-    for (int32_t i = 0; i < zp; ++i) {
-        Symbol s{"zp" + std::to_string(i), between(2, 0xF0)};
-        std::string value;
+// One variable definition line of the given kind: 0 zero page, 1 absolute, 2 "#" constant.
+void Generator::define_variable(int32_t kind) {
+    std::string value;
+    std::string tass_value;
+    Symbol s;
+    if (kind == 0) {
+        s = {"zp" + std::to_string(zero_page_vars_.size()), between(2, 0xF0)};
         switch (pick(4)) {
             case 0: value = std::to_string(s.value); break;
             case 1: value = binary(s.value, 8); break;
             default: value = hex2(s.value); break;
         }
-        std::string def = chance(50) ? s.name + " = " + value : s.name + "=" + value;
-        if (chance(20)) def = s.name + "\t=\t" + value;
-        if (chance(15)) def += " ; " + comment();
-        line(typed(def), s.name + " = " + hex2(s.value));
-        zero_page_vars_.push_back(s);
-    }
-    for (int32_t i = 0; i < ab; ++i) {
-        Symbol s{"ab" + std::to_string(i), between(0x100, 0xFFFF)};
-        std::string value;
+        tass_value = hex2(s.value);
+    } else if (kind == 1) {
+        s = {"ab" + std::to_string(absolute_vars_.size()), between(0x100, 0xFFFF)};
         switch (pick(4)) {
             case 0: value = std::to_string(s.value); break;
             case 1: value = binary(s.value, 16); break;
             default: value = hex4(s.value); break;
         }
-        line(typed(s.name + " = " + value), s.name + " = " + hex4(s.value));
-        absolute_vars_.push_back(s);
-    }
-    for (int32_t i = 0; i < im; ++i) {
-        Symbol s{"im" + std::to_string(i), between(0, 0xFF)};
-        std::string value;
+        tass_value = hex4(s.value);
+    } else {
+        s = {"im" + std::to_string(immediate_vars_.size()), between(0, 0xFF)};
         switch (pick(3)) {
             case 0: value = "#" + std::to_string(s.value); break;
             case 1: value = "#" + binary(s.value, 8); break;
             default: value = "#" + hex2(s.value); break;
         }
-        line(typed(s.name + " = " + value), s.name + " = " + hex2(s.value));
-        immediate_vars_.push_back(s);
+        tass_value = hex2(s.value);
     }
-    program_.variables = zp + ab + im;
+    std::string def = chance(50) ? s.name + " = " + value : s.name + "=" + value;
+    if (chance(15)) def = s.name + "\t=\t" + value;
+    if (chance(15)) def += " ; " + comment();
+    line(typed(def), s.name + " = " + tass_value);
+    (kind == 0 ? zero_page_vars_ : kind == 1 ? absolute_vars_ : immediate_vars_).push_back(s);
+    ++program_.variables;
+}
+
+void Generator::define_variables() {
+    const int32_t zp = between(2, 6), ab = between(2, 5), im = between(1, 4);
+    for (int32_t i = 0; i < zp; ++i) define_variable(0);
+    for (int32_t i = 0; i < ab; ++i) define_variable(1);
+    for (int32_t i = 0; i < im; ++i) define_variable(2);
 }
 
 // The label the next statement carries: the pending forward target when there is one, sometimes
@@ -608,12 +613,13 @@ GeneratedProgram Generator::run() {
         if (!room_for(400)) break;
         if (address_ > 0xFF00 && settings_.max_source_chars <= 0) break;
         pad_to_forward_limit();
-        const int32_t r = pick(100);
+        const int32_t r = pick(100 + settings_.variable_percent);
         if (r < 62) instruction();
         else if (r < 74) branch();
         else if (r < 86) data_line();
         else if (r < 91) text_line();
-        else if (r < 95) line("", "");
+        else if (r < 93) line("", "");
+        else if (r < 93 + settings_.variable_percent) define_variable(pick(3));
         else line(std::string(static_cast<std::size_t>(pick(3)), ' ') + "; " + comment(), "; " + comment());
     }
     // Give a still pending forward target its statement.

@@ -23,6 +23,9 @@ struct GeneratorSettings {
     int32_t max_source_chars = 0;
     // Chance in percent that a statement line carries a trailing comment.
     int32_t comment_percent = 15;
+    // Chance, in percent of a statement line, of one more variable definition line between the
+    // statements (the program always starts with a few).
+    int32_t variable_percent = 2;
     // Also write the 64tass translation.
     bool with_tass = true;
 };
