@@ -95,6 +95,14 @@ const BytesRow Rows[] = {
     {"TextCharacterCodes", c000(" text \"ab c\""), prg(0xC000, {0x41, 0x42, 0x20, 0x43})},
     {"TextScreenCodes", c000(" text `hello`"), prg(0xC000, {0x08, 0x05, 0x0C, 0x0C, 0x0F})},
     {"TextQuotedSemicolonKeepsComment", c000(" text \";\""), prg(0xC000, {0x3B})},
+    // The string runs to the character before the last one of the line, so blanks before a
+    // comment join it, and a semicolon inside the string starts a comment.
+    {"TextCommentAfterOneBlank", c000(" text \"ab\" ;c"), prg(0xC000, {0x41, 0x42})},
+    {"TextCommentAfterTwoBlanks", c000(" text \"ab\"  ;c"), prg(0xC000, {0x41, 0x42, 0x20})},
+    {"TextSemicolonInsideString", c000(" text \"a;b\"\n rts"), prg(0xC000, {0x60})},
+    {"QuotedBlanks", c000(" byte \" \",\"a\"\n text \" \"\n word \"a\""),
+     prg(0xC000, {0x20, 0x41, 0x20, 0x00, 0x41})},
+    {"DataBeyondSixteenBits", c000(" byte 256\n word 65535\n dbyte 65536"), prg(0xC000, {0x01, 0xFF, 0xFF, 0x00, 0x00})},
 
     // Source lines and fields.
     {"CommentCut", c000(" lda #$01 ; load"), prg(0xC000, {0xA9, 0x01})},
@@ -146,6 +154,10 @@ const BytesRow Rows[] = {
     {"LabelIndexed", c000("t lda t,x\n lda t,y\n ldx t,y"),
      prg(0xC000, {0xBD, 0x00, 0xC0, 0xB9, 0x00, 0xC0, 0xBE, 0x00, 0xC0})},
     {"LabelOnDataLine", c000(" lda tab\ntab byte 9"), prg(0xC000, {0xAD, 0x03, 0xC0, 0x09})},
+    {"ForwardLabelInDataAndIndexed", c000(" word fwd\n byte >fwd,<fwd,fwd\n dbyte fwd\n lda fwd,x\nfwd rts"),
+     prg(0xC000, {0x0A, 0xC0, 0xC0, 0x0A, 0xC0, 0xC0, 0x0A, 0xBD, 0x0A, 0xC0, 0x60})},
+    // A label below 256 is a one-byte value: immediate for lda, and jmp takes one address byte.
+    {"LabelBelow256", "*=$0010\nl lda l\n jmp l\n byte l", prg(0x0010, {0xA9, 0x10, 0x4C, 0x10, 0x10})},
     {"NameWithZeroIsNumberZero", c000(" lda foo0"), prg(0xC000, {0xA9, 0x00})},
 
     // Expressions.
