@@ -3,6 +3,7 @@
 // and a menu item.
 #include <QAction>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -108,6 +109,39 @@ TEST_F(EventTranslation, RightClickOnTheEditorOpensThePopupMenu) {
     deliver_and_run();
     EXPECT_EQ(editor->textCursor().selectionStart(), 0);
     EXPECT_EQ(editor->textCursor().selectionEnd(), editor->document()->characterCount() - 1);
+}
+
+TEST_F(EventTranslation, RightClickAnywhereInTheMainWindowOpensThePopupMenu) {
+    int32_t shown = popup_menus_shown();
+    for (const int32_t id : {SymbolList, NumConvertField, CodeStartLabel, ProgressBar}) {
+        SCOPED_TRACE(id);
+        QWidget* widget = qt_control_widget(id);
+        ASSERT_NE(widget, nullptr);
+        if (auto* list = qobject_cast<QListWidget*>(widget)) widget = list->viewport();
+        QTest::mouseClick(widget, Qt::RightButton, {}, QPoint(5, 5));
+        deliver_and_run();
+        EXPECT_EQ(popup_menus_shown(), ++shown);
+        qt_popup_menu(EditorPopupMenu)->close();
+    }
+}
+
+TEST_F(EventTranslation, EditCommandsActOnTheEditorWhileAnotherControlHasTheFocus) {
+    QPlainTextEdit* editor = qt_editor_widget(SourceEditor);
+    select_editor_range(0, 1, 0, 8);  // "*=$1000"
+    auto* field = qobject_cast<QLineEdit*>(qt_control_widget(NumConvertField));
+    ASSERT_NE(field, nullptr);
+    field->setFocus();
+    field->selectAll();
+    QTest::mouseClick(qobject_cast<QToolButton*>(qt_control_widget(CopyButton)), Qt::LeftButton);
+    deliver_and_run();
+    EXPECT_EQ(clipboard_text(), "*=$1000");
+
+    QAction* cut = menu_action(MainWindow, "Cut");
+    ASSERT_NE(cut, nullptr);
+    cut->trigger();
+    deliver_and_run();
+    EXPECT_EQ(editor->toPlainText().left(9), QStringLiteral(" ;This is"));
+    EXPECT_EQ(field->text(), QStringLiteral("Hex-Dec-Hex"));
 }
 
 TEST_F(EventTranslation, ToolbarButtonAndMenuItemReachTheirCommands) {
