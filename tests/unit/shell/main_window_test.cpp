@@ -65,8 +65,10 @@ TEST_F(MainWindowTest, ProgressBarRunsFromZeroToTwenty) {
     start();
     set_control_state(ProgressBar, 20);
     EXPECT_EQ(get_control_state(ProgressBar), 20);
-    set_control_state(ProgressBar, 13);
-    EXPECT_EQ(get_control_state(ProgressBar), 13);
+    set_control_state(ProgressBar, 21);
+    EXPECT_EQ(get_control_state(ProgressBar), 20);
+    set_control_state(ProgressBar, -1);
+    EXPECT_EQ(get_control_state(ProgressBar), 0);
 }
 
 TEST_F(MainWindowTest, MenuBarTitlesItemsAndSeparators) {

@@ -83,14 +83,6 @@ TEST_F(StartUpTest, InstructionTableIsLoaded) {
     EXPECT_EQ(opcode_at(lda, Immediate), 0xA9);
 }
 
-TEST_F(StartUpTest, EditorRefusesTextBeyondOneMillionCharacters) {
-    start();
-    set_control_text(SourceEditor, "");
-    EXPECT_TRUE(set_control_text(SourceEditor, std::string(1'000'000, 'x')));
-    EXPECT_FALSE(editor_type_text("y"));
-    EXPECT_FALSE(set_control_text(SourceEditor, std::string(1'000'001, 'x')));
-}
-
 TEST_F(StartUpTest, RunShellEndsWithExitCodeZeroAndClosesItsWindows) {
     post_event(EventCloseRequest, MainWindow);
     script_message_answer(AnswerNo);
