@@ -188,6 +188,7 @@ private:
     void statement_line(const std::string& mnemonic_tarvok, const std::string& operand_tarvok,
                         const std::string& tass_body, int32_t length, bool allow_comment = true);
     std::string take_label();
+    std::string new_label_name();
 
     void instruction();
     void branch();
@@ -263,6 +264,14 @@ void Generator::define_variables() {
     for (int32_t i = 0; i < im; ++i) define_variable(2);
 }
 
+// A label name not used before, in one of a few shapes a programmer would write.
+std::string Generator::new_label_name() {
+    static constexpr std::array<std::string_view, 8> prefixes = {"l", "loop", "next", "skip",
+                                                                 "tab_", "irq", "fb", "x"};
+    return std::string(prefixes[static_cast<std::size_t>(pick(prefixes.size()))]) +
+           std::to_string(label_counter_++);
+}
+
 // The label the next statement carries: the pending forward target when there is one, sometimes
 // a fresh one, else none.
 std::string Generator::take_label() {
@@ -280,7 +289,7 @@ std::string Generator::take_label() {
         return "";
     }
     if (chance(22)) {
-        std::string name = "l" + std::to_string(label_counter_++);
+        std::string name = new_label_name();
         labels_.push_back({name, address_});
         ++program_.labels;
         return name;
@@ -310,7 +319,7 @@ const Symbol& Generator::any_label() { return labels_[static_cast<std::size_t>(p
 Operand Generator::immediate(std::string_view mnemonic) {
     (void)mnemonic;
     const int32_t v = between(0, 255);
-    switch (pick(9)) {
+    switch (pick(10)) {
         case 0: return {"#" + std::to_string(v), "#" + std::to_string(v)};
         case 1: return {"#" + binary(v, 8), "#" + binary(v, 8)};
         case 2: {
@@ -337,6 +346,14 @@ Operand Generator::immediate(std::string_view mnemonic) {
                 const Symbol& s = absolute_vars_[static_cast<std::size_t>(pick(static_cast<int32_t>(absolute_vars_.size())))];
                 const char* sel = pick(2) ? "<" : ">";
                 return {"#" + std::string(sel) + typed(s.name), std::string("#") + sel + s.name};
+            }
+            break;
+        case 7:
+            if (!zero_page_vars_.empty()) {
+                const Symbol& s = zero_page_vars_[static_cast<std::size_t>(pick(static_cast<int32_t>(zero_page_vars_.size())))];
+                const char* sel = pick(2) ? "<" : ">";
+                const char* hash = chance(50) ? "#" : "";
+                return {hash + std::string(sel) + typed(s.name), std::string("#") + sel + s.name};
             }
             break;
         default: break;
@@ -376,7 +393,14 @@ Operand Generator::absolute(const char* index, bool indexed) {
         case 3:
             if (!absolute_vars_.empty()) {
                 const Symbol& s = absolute_vars_[static_cast<std::size_t>(pick(static_cast<int32_t>(absolute_vars_.size())))];
-                return {typed(s.name) + index, s.name + index};
+                std::string suffix;
+                // An offset that keeps the address within 256..65535.
+                if (chance(25)) {
+                    const int32_t n = between(1, 30);
+                    if (s.value + n <= 0xFFFF && chance(50)) suffix = "+" + std::to_string(n);
+                    else if (s.value - n >= 0x100) suffix = "-" + std::to_string(n);
+                }
+                return {typed(s.name) + suffix + index, s.name + suffix + index};
             }
             break;
         case 4: {
@@ -463,7 +487,7 @@ void Generator::branch() {
     }
     // Forward, to the pending label (a new one when none is pending).
     if (pending_.empty()) {
-        pending_ = "l" + std::to_string(label_counter_++);
+        pending_ = new_label_name();
         ++program_.labels;
         pending_since_ = address_;
         pending_to_limit_ = chance(15);
