@@ -48,7 +48,7 @@ void handle_main_window_event(ShellState& state, AssemblyContext& ctx, int32_t k
         dispatch_menu_command(state, ctx, event_id());
     }
     if (kind == EventControl) {
-        dispatch_control(state, ctx, event_id());
+        dispatch_control(state, ctx, event_id(), event_type());
     }
     if (kind == EventRightButton && state.popup_menu != NoPopupMenu) {
         show_popup_menu(state.popup_menu, window_handle());
@@ -130,7 +130,7 @@ void dispatch_menu_command(ShellState& state, AssemblyContext& ctx, int32_t item
     }
 }
 
-bool dispatch_control(ShellState& state, AssemblyContext& ctx, int32_t control) {
+bool dispatch_control(ShellState& state, AssemblyContext& ctx, int32_t control, int32_t type) {
     switch (control) {
         case NewSourceButton: new_source(state, ctx); break;
         case LoadSourceButton: load_source(state, ctx, ""); break;
@@ -145,7 +145,12 @@ bool dispatch_control(ShellState& state, AssemblyContext& ctx, int32_t control) 
         case AssemblePrgButton: assemble_to_prg(state, ctx); break;
         case AssembleP00Button: assemble_to_p00(state, ctx); break;
         case FindButton: find_command(); break;
-        case SymbolTabs: refresh_symbol_list(state, ctx, 0); break;
+        case SymbolTabs:
+            // A click on a tab, also on the one already selected; a tab chosen with the keyboard
+            // leaves the list as it is.
+            if (type != EventTypeSingleClick) return false;
+            refresh_symbol_list(state, ctx, 0);
+            break;
         case RefreshButton: refresh_symbol_list(state, ctx, 1); break;
         case NumConvertButton: convert_number(ctx); break;
         case AsciiValueButton: show_character_code(ctx); break;

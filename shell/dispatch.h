@@ -17,7 +17,8 @@ void handle_event(ShellState& state, AssemblyContext& ctx, int32_t kind);
 void dispatch_menu_command(ShellState& state, AssemblyContext& ctx, int32_t item);
 
 // Runs the command of a control of the main window and sets event_handled; returns false (and
-// leaves event_handled alone) for a control that has no command.
-bool dispatch_control(ShellState& state, AssemblyContext& ctx, int32_t control);
+// leaves event_handled alone) for a control that has no command. type is the event's type: the
+// tab strip answers mouse clicks only, not a tab chosen with the keyboard.
+bool dispatch_control(ShellState& state, AssemblyContext& ctx, int32_t control, int32_t type);
 
 }  // namespace tarvok

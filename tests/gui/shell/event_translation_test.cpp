@@ -88,6 +88,13 @@ TEST_F(EventTranslation, TabClickRefreshesTheListOnly) {
     deliver_and_run();
     EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Refresh Variables/Lables")})
         << "a click on the tab already selected refreshes too";
+
+    clear_logs();
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_Left);
+    deliver_and_run();
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_TRUE(message_log().empty()) << "a tab chosen with the keyboard does not refresh";
 }
 
 TEST_F(EventTranslation, RightClickOnTheEditorOpensThePopupMenu) {

@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         menu(112, {"Save Selected Source"}), menu(113, {}),
         control(33, {"New Source"}), control(34, {"Load Source"}), control(35, {"Save Source"}),
         control(41, {"Select Text Colour"}), control(42, {"Select Background Colour"}),
-        control(46, {"Find"}), control(3, {"Refresh Variables/Lables"}),
+        control(46, {"Find"}),
         control(4, {"Refresh Variables/Lables"}), control(10, {"Num Convert"}),
         control(12, {"Ascii Value"}), control(14, {"Screen code"})),
     [](const ::testing::TestParamInfo<CommandRow>& info) {
@@ -97,6 +97,17 @@ TEST_F(RefreshDispatchTest, TabClickAsksForAQuietRefreshOfTheLastRun) {
     EXPECT_EQ(state.symbol_list.refresh_from_button, 0);
     // The tab's click type does not also count as a click in the symbol list.
     EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Refresh Variables/Lables")});
+}
+
+TEST_F(RefreshDispatchTest, TabChosenWithTheKeyboardDoesNotRefresh) {
+    constexpr int32_t TabSelectionChanged = -551;
+    start();
+    state.symbol_list.refresh_from_button = 1;
+    post_and_run(EventControl, MainWindow, SymbolTabs, TabSelectionChanged);
+    EXPECT_TRUE(message_log().empty());
+    EXPECT_EQ(ctx.quiet, 0);
+    EXPECT_EQ(state.symbol_list.refresh_from_button, 1);
+    EXPECT_EQ(state.event_handled, 0);
 }
 
 TEST_F(RefreshDispatchTest, RefreshButtonAsksForAQuietAssemblyFirst) {
