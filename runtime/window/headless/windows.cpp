@@ -1,5 +1,6 @@
 // Windows: records by number on the virtual screen, the current and the active window, and the
 // layer's start and stop.
+#include <iterator>
 #include <optional>
 
 #include "runtime/window/headless/layer_state.h"
