@@ -56,6 +56,11 @@ TEST_F(ControlEvents, ListBoxReportsUserSelectionAndDoubleClickOnly) {
     EXPECT_EQ(take_events(), (std::vector<SeenEvent>{control_event(0, 9, EventTypeSingleClick),
                                                      control_event(0, 9, EventTypeDoubleClick)}));
 
+    // A double click below the last item is no double click on an item.
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, list->viewport()->height() - 3));
+    for (const SeenEvent& event : take_events()) EXPECT_NE(event.type, EventTypeDoubleClick);
+    set_control_state(9, 0);
+
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(take_events(), (std::vector<SeenEvent>{control_event(0, 9, EventTypeSingleClick)}));
 
@@ -85,6 +90,12 @@ TEST_F(ControlEvents, TabStripReportsEveryClickAlsoOnTheSelectedTab) {
     set_control_state(3, 0);
     EXPECT_EQ(get_control_state(3), 0);
     EXPECT_TRUE(take_events().empty());
+
+    // A tab chosen with the keyboard reports the strip's selection change instead.
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_Right);
+    EXPECT_EQ(get_control_state(3), 1);
+    EXPECT_EQ(take_events(), (std::vector<SeenEvent>{control_event(0, 3, -551)}));
 }
 
 TEST_F(ControlEvents, ButtonsCheckBoxesAndImageButtonsReportClicks) {

@@ -51,6 +51,11 @@ TEST_F(WindowGeometry, FramesAndPlacement) {
     EXPECT_NE(about->minimumSize(), about->maximumSize()) << "a sizing border lets it resize";
     EXPECT_EQ(qt_client_widget(3)->size(), QSize(183, 96));
     EXPECT_FALSE(about->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    ASSERT_TRUE(create_menu_bar(3, window_handle()));
+    add_menu_title("Window");
+    add_menu_item(1, "Item");
+    QApplication::processEvents();
+    EXPECT_EQ(qt_client_widget(3)->size(), QSize(183, 96)) << "the menu bar adds to the frame";
 
     const WindowHandle help = open_test_window(2, 650, 487, WindowCaption | WindowSystemMenu);
     EXPECT_EQ(window_handle(), help);
