@@ -75,6 +75,9 @@ const std::vector<RequesterRecord>& requester_log();
 void clear_logs();
 // Called for every message box as it appears (before it is answered); nullptr removes it.
 void set_message_observer(std::function<void(const MessageRecord&)> observer);
+// Called whenever the program sets a control's state with set_control_state, with the id and the
+// value as given (so a test can follow a progress bar); nullptr removes it.
+void set_state_observer(std::function<void(int32_t id, int32_t value)> observer);
 
 // ---- Events -------------------------------------------------------------------------------------
 // Queues an event that wait_event returns after the events already queued.

@@ -85,6 +85,7 @@ int32_t get_control_state(int32_t id) {
 void set_control_state(int32_t id, int32_t value) {
     ControlRecord* control = find_control(id);
     if (control == nullptr) return;
+    if (headless::layer().state_observer) headless::layer().state_observer(id, value);
     switch (control->kind) {
         case ControlKind::ListBox: control->selected = valid_item(*control, value) ? value : -1; break;
         case ControlKind::TabStrip:
