@@ -33,6 +33,15 @@ EditorWidget::EditorWidget(QWidget* parent) : QPlainTextEdit(parent), limit_(Edi
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setTabChangesFocus(false);
+    // Tab stops every half inch, as in the platform's rich-text editor.
+    setTabStopDistance(logicalDpiX() / 2.0);
+    // The selection stays visible while another window (a message box) has the focus: an
+    // error selects its line before its box appears.
+    QPalette shown = palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        shown.setColor(QPalette::Inactive, role, shown.color(QPalette::Active, role));
+    }
+    setPalette(shown);
     // A right click belongs to the program (its popup menu), not to Qt's standard menu.
     setContextMenuPolicy(Qt::NoContextMenu);
     viewport()->setContextMenuPolicy(Qt::NoContextMenu);

@@ -135,6 +135,15 @@ TEST_F(EditorWidget, CopyAndCutGiveClipboardTextWithCrLf) {
     EXPECT_EQ(clipboard_text(), "");
 }
 
+TEST_F(EditorWidget, SelectionStaysVisibleWithoutTheFocusAndTabsStopEveryHalfInch) {
+    const QPalette shown = editor->palette();
+    EXPECT_EQ(shown.color(QPalette::Inactive, QPalette::Highlight),
+              shown.color(QPalette::Active, QPalette::Highlight));
+    EXPECT_EQ(shown.color(QPalette::Inactive, QPalette::HighlightedText),
+              shown.color(QPalette::Active, QPalette::HighlightedText));
+    EXPECT_DOUBLE_EQ(editor->tabStopDistance(), editor->logicalDpiX() / 2.0);
+}
+
 TEST_F(EditorWidget, BackgroundColourShowsInTheEditor) {
     set_editor_background(0x00FFCC);  // 0x00BBGGRR
     EXPECT_EQ(editor->palette().color(QPalette::Base), QColor(0xCC, 0xFF, 0x00));
