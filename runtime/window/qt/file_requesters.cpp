@@ -2,6 +2,7 @@
 // everywhere), opened in the default file's folder with its name offered and the filter list of
 // the program. The current directory of the process is left as it is.
 
+#include <QDir>
 #include <QFileDialog>
 #include <QRegularExpression>
 
@@ -54,7 +55,10 @@ std::string shown_answer(bool save, std::string_view title, std::string_view def
         if (filter_index >= 0 && filter_index < filters.size()) dialog.selectNameFilter(filters[filter_index]);
     }
     const DefaultFile start = split_default_file(default_file);
-    if (!start.folder.empty()) dialog.setDirectory(to_qt(start.folder));
+    // A folder that is not there leaves the dialog in its usual folder.
+    if (!start.folder.empty() && QDir(to_qt(start.folder)).exists()) {
+        dialog.setDirectory(to_qt(start.folder));
+    }
     dialog.selectFile(to_qt(start.name));
 
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();

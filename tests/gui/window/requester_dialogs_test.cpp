@@ -191,6 +191,20 @@ TEST_F(RequesterDialogs, SaveRequesterWithAnInvalidNameOffersNoNameAndCancelGive
     EXPECT_EQ(requester_log()[0].prompt_or_default, "c:");
 }
 
+TEST_F(RequesterDialogs, DefaultFileInAMissingFolderStillOffersItsName) {
+    QString offered_name, opened_in;
+    when_modal([&](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        opened_in = files->directory().absolutePath();
+        offered_name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        files->reject();
+    });
+    EXPECT_EQ(choose_save_file("Save Source", "/no/such/folder/game.asm", "Asm|*.asm", 0), "");
+    EXPECT_EQ(offered_name, QStringLiteral("game.asm"));
+    EXPECT_TRUE(QDir(opened_in).exists());
+}
+
 TEST_F(RequesterDialogs, FontRequesterReportsFaceWholePointsAndStyleBits) {
     QFont start;
     when_modal([&](QWidget* dialog) {
