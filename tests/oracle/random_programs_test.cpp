@@ -47,6 +47,19 @@ std::string difference(const std::string& ours, const std::string& theirs) {
     return s.str();
 }
 
+std::string with_line_breaks(const std::string& text, const std::string& line_break) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (char c : text) {
+        if (c == '\n') {
+            out += line_break;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 TEST(RandomPrograms, AssembleToTheSameBytesAs64tass) {
     const std::string tass = find_on_path("64tass");
     ASSERT_FALSE(tass.empty()) << "64tass is not on PATH; scripts/install-deps.sh installs it";
@@ -71,9 +84,14 @@ TEST(RandomPrograms, AssembleToTheSameBytesAs64tass) {
         ASSERT_EQ(expected.size(), static_cast<std::size_t>(program.byte_count) + 2)
             << "the generator laid out the program of seed " << program.seed << " differently from 64tass";
 
-        const AssemblyRun ours = assemble_source(program.tarvok);
+        // The editor takes CR LF, a lone CR and a lone LF alike as line breaks.
+        const char* const breaks[] = {"\n", "\r\n", "\r"};
+        const std::string text = with_line_breaks(program.tarvok, breaks[i % 3]);
+        const AssemblyRun ours = assemble_source(text);
         if (!ours.written || ours.file != expected) {
-            FAIL() << "seed " << program.seed << ": Tarvok and 64tass disagree\n"
+            const char* const names[] = {"LF", "CR LF", "CR"};
+            FAIL() << "seed " << program.seed << ": Tarvok and 64tass disagree (Tarvok source with "
+                   << names[i % 3] << " line breaks)\n"
                    << "Tarvok's messages: " << ::testing::PrintToString(message_rows(ours.messages)) << "\n"
                    << difference(ours.file, expected) << "---- Tarvok source ----\n"
                    << program.tarvok << "---- 64tass source ----\n"
