@@ -83,4 +83,8 @@ void set_message_observer(std::function<void(const MessageRecord&)> observer) {
     if (layer_running()) layer().message_observer = std::move(observer);
 }
 
+void set_state_observer(std::function<void(int32_t id, int32_t value)> observer) {
+    if (layer_running()) layer().state_observer = std::move(observer);
+}
+
 }  // namespace tarvok

@@ -130,6 +130,7 @@ int32_t get_control_state(int32_t id) {
 void set_control_state(int32_t id, int32_t value) {
     ControlRecord* record = find_control(id);
     if (record == nullptr) return;
+    if (layer().state_observer) layer().state_observer(id, value);
     const QuietChanges quiet;
     QWidget* widget = record->widget.data();
     switch (record->kind) {

@@ -115,6 +115,7 @@ struct LayerState {
     std::vector<MessageRecord> messages;
     std::vector<RequesterRecord> requesters;
     std::function<void(const MessageRecord&)> message_observer;
+    std::function<void(int32_t, int32_t)> state_observer;
     int32_t chosen_filter = 0;
     std::string chosen_font_name;
     int32_t chosen_font_size = 0;
