@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl1-mesa-dev
+  qt6-base-dev libgl1-mesa-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   64tass xvfb xauth
 )

@@ -1,14 +1,15 @@
 #include "runtime/window/qt/layer.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAbstractItemView>
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QGuiApplication>
 #include <QStyleFactory>
 
-#include <cstdlib>
 
+#include "runtime/window/qt/display_probe.h"
 #include "runtime/window/qt/editor_widget.h"
 #include "runtime/window/qt/top_window.h"
 
@@ -17,6 +18,17 @@ namespace tarvok {
 // Watches every mouse press of the application: a right button press anywhere in one of the
 // program's windows (editor, fields, lists, the menu bar) becomes a right-button event of that
 // window, and Qt's own context menus are kept out of those windows.
+namespace {
+
+bool is_list_area(const QWidget* widget) {
+    for (const QWidget* w = widget; w != nullptr && !w->isWindow(); w = w->parentWidget()) {
+        if (qobject_cast<const QAbstractItemView*>(w) != nullptr) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 class RightButtonWatcher : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -28,7 +40,12 @@ public:
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) {
                 const int32_t number = window_number_of(widget);
-                if (number >= 0) queue_event(EventRightButton, number);
+                if (number >= 0) {
+                    queue_event(EventRightButton, number);
+                    // A right press over a list only opens the popup menu: it must not select
+                    // the item under the pointer, which would show that symbol's value.
+                    if (is_list_area(widget)) return true;
+                }
             }
         } else if (event->type() == QEvent::ContextMenu) {
             if (window_number_of(widget) >= 0) return true;
@@ -42,14 +59,6 @@ namespace {
 std::unique_ptr<LayerState>& state_slot() {
     static std::unique_ptr<LayerState> state;
     return state;
-}
-
-bool display_reachable() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && value[0] != '\0') return true;
-    }
-    return false;
 }
 
 // A small sans font, so that every caption fits in the program's small controls.

@@ -71,6 +71,17 @@ TEST_F(ControlEvents, ListBoxReportsUserSelectionAndDoubleClickOnly) {
     EXPECT_TRUE(take_events().empty());
 }
 
+TEST_F(ControlEvents, ARightClickOnAListItemOnlyAsksForThePopupMenu) {
+    open_test_window(0);
+    ASSERT_NE(create_list_box(9, 10, 10, 150, 90), 0u);
+    for (const char* name : {"loop", "start"}) ASSERT_TRUE(add_item(9, -1, name));
+    set_control_state(9, 0);
+    auto* list = static_cast<QListWidget*>(qt_control_widget(9));
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(take_events(), (std::vector<SeenEvent>{SeenEvent{EventRightButton, 0, 0, EventTypeNone}}));
+    EXPECT_EQ(get_control_state(9), 0) << "the item under the pointer must not become selected";
+}
+
 TEST_F(ControlEvents, TabStripReportsEveryClickAlsoOnTheSelectedTab) {
     open_test_window(0);
     ASSERT_NE(create_tab_strip(3, 630, 60, 130, 20), 0u);
