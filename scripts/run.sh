@@ -10,6 +10,13 @@ desktop=build/app/tarvok
 assembler=build/app/tarvok-asm
 reported=no
 
+# The command-line assembler: assemble the example program.
+if [ -x "$assembler" ] && [ -f examples/hello.asm ]; then
+  "$assembler" examples/hello.asm -o build/hello.prg
+  echo "run: assembled examples/hello.asm into build/hello.prg ($(stat -c %s build/hello.prg) bytes)"
+  reported=yes
+fi
+
 # The desktop editor: start it when there is a screen to show it on.
 if [ -x "$desktop" ]; then
   if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
@@ -24,13 +31,6 @@ if [ -x "$desktop" ]; then
     echo "run: the Tarvok editor is built as $desktop; start it from a graphical session."
     reported=yes
   fi
-fi
-
-# The command-line assembler: assemble the example program.
-if [ -x "$assembler" ] && [ -f examples/hello.asm ]; then
-  "$assembler" examples/hello.asm -o build/hello.prg
-  echo "run: assembled examples/hello.asm into build/hello.prg ($(stat -c %s build/hello.prg) bytes)"
-  reported=yes
 fi
 
 if [ "$reported" = no ]; then
