@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/window/answer_queue.h"
 #include "runtime/window/headless/editor_model.h"
 #include "runtime/window/script.h"
 #include "runtime/window/window.h"
@@ -77,7 +78,7 @@ struct Layer {
     std::deque<PostedEvent> events;
     PostedEvent last_event;
 
-    std::deque<ScriptedAnswer> answers;
+    AnswerQueue answers;
     std::vector<MessageRecord> messages;
     std::vector<RequesterRecord> requesters;
     std::function<void(const MessageRecord&)> message_observer;

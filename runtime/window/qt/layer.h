@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/window/answer_queue.h"
 #include "runtime/window/qt/file_filter.h"
 #include "runtime/window/script.h"
 #include "runtime/window/window.h"
@@ -111,7 +112,7 @@ struct LayerState {
 
     // Requesters.
     bool scripted = false;
-    std::deque<ScriptedAnswer> answers;
+    AnswerQueue answers;
     std::vector<MessageRecord> messages;
     std::vector<RequesterRecord> requesters;
     std::function<void(const MessageRecord&)> message_observer;
