@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "assembler/messages.h"
 #include "tests/e2e/support/headless_assembly.h"
 
 namespace tarvok::e2e {
@@ -79,14 +79,6 @@ std::string damaged_program(std::mt19937& random) {
     return text;
 }
 
-// What the hexadecimal code field shows for an address: "$" and four hex digits, a longer hex
-// text keeping its first four.
-std::string code_field_hex(int32_t address) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%04X", static_cast<unsigned>(address));
-    return "$" + std::string(digits).substr(0, 4);
-}
-
 TEST(DamagedPrograms, EndInAFileOrAMessageAndLeaveTheTextAlone) {
     std::mt19937 random(20261207);
     int written = 0;
@@ -104,8 +96,8 @@ TEST(DamagedPrograms, EndInAFileOrAMessageAndLeaveTheTextAlone) {
                                  static_cast<unsigned char>(run.file[1]) << 8;
             EXPECT_EQ(load, run.start_address & 0xFFFF);
             EXPECT_EQ(run.code_end_hex,
-                      code_field_hex(run.start_address +
-                                     static_cast<int32_t>(run.file.size()) - 2));
+                      address_hex_text(run.start_address +
+                                       static_cast<int32_t>(run.file.size()) - 2));
         } else {
             EXPECT_FALSE(run.messages.empty()) << "no file and no message";
             EXPECT_TRUE(run.file.empty());
