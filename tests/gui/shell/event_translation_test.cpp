@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTest>
 #include <QToolButton>
 #include <QWindow>
@@ -54,47 +56,75 @@ TEST_F(EventTranslation, CloseRequestAnsweredNoEndsTheLoop) {
     EXPECT_EQ(state.quit_requested, 1);
 }
 
+// The list filled by the refresh button, or marked with an item of the test's own.
+QStringList list_texts(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts.append(list->item(i)->text());
+    return texts;
+}
+
+void mark_list() {
+    clear_items(SymbolList);
+    add_item(SymbolList, -1, "marker");
+}
+
 TEST_F(EventTranslation, ListClickShowsTheValueAndDoubleClickGoesToTheSymbol) {
     auto* list = qobject_cast<QListWidget*>(qt_control_widget(SymbolList));
     ASSERT_NE(list, nullptr);
-    const QPoint item = list->visualItemRect(list->item(0)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item);
+    set_control_text(SourceEditor, "*=$1000\nfirst=1\nsecond=$0400\n");
+    QTest::mouseClick(qt_control_widget(RefreshButton), Qt::LeftButton);
     deliver_and_run();
-    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Variable Or Lable Value")});
+    ASSERT_EQ(list_texts(list), QStringList({QStringLiteral("first"), QStringLiteral("second")}));
 
-    clear_logs();
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
     deliver_and_run();
-    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Goto Variable Or Lable")});
+    EXPECT_EQ(get_control_text(SymbolValueField), "1024   $0400");
+    EXPECT_EQ(get_control_text(SymbolLineField), "2");
+
+    // The double click's first click shows the value too; then the line is selected.
+    set_control_text(SourceEditor, "*=$1000\n\nfirst=1\nsecond=$0400\n");
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    deliver_and_run();
+    EXPECT_EQ(get_control_text(SymbolValueField), "1   $0001");
+    const QTextCursor cursor = qt_editor_widget(SourceEditor)->textCursor();
+    EXPECT_EQ(cursor.document()->findBlock(cursor.selectionEnd()).blockNumber(), 2);
+    EXPECT_TRUE(cursor.selectedText().endsWith(QStringLiteral("first=1")));
     EXPECT_EQ(state.event_handled, 0);
+    EXPECT_TRUE(message_log().empty());
 }
 
 TEST_F(EventTranslation, TabClickRefreshesTheListOnly) {
     auto* tabs = qobject_cast<QTabBar*>(qt_control_widget(SymbolTabs));
+    auto* list = qobject_cast<QListWidget*>(qt_control_widget(SymbolList));
     ASSERT_NE(tabs, nullptr);
+    ASSERT_NE(list, nullptr);
+    set_control_text(SourceEditor, "*=$1000\nstart rts\n");
     state.symbol_list.refresh_from_button = 1;
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     deliver_and_run();
     EXPECT_EQ(tabs->currentIndex(), 1);
-    EXPECT_EQ(ctx.quiet, 1);
+    // The tables of the last run (none yet), without an assembly.
+    EXPECT_EQ(list_texts(list), QStringList(QStringLiteral("No Lables")));
+    EXPECT_EQ(ctx.quiet, 0);
     EXPECT_EQ(state.symbol_list.refresh_from_button, 0);
     EXPECT_EQ(state.event_handled, 1);
-    // One refresh for the click; neither the selection change nor the click counts as a click
-    // in the symbol list.
-    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Refresh Variables/Lables")});
+    // Neither the selection change nor the click counts as a click in the symbol list.
+    EXPECT_EQ(state.symbol_list.selected_symbol, "");
 
-    clear_logs();
+    mark_list();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     deliver_and_run();
-    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Refresh Variables/Lables")})
+    EXPECT_EQ(list_texts(list), QStringList(QStringLiteral("No Lables")))
         << "a click on the tab already selected refreshes too";
 
-    clear_logs();
+    mark_list();
     tabs->setFocus();
     QTest::keyClick(tabs, Qt::Key_Left);
     deliver_and_run();
     EXPECT_EQ(tabs->currentIndex(), 0);
-    EXPECT_TRUE(message_log().empty()) << "a tab chosen with the keyboard does not refresh";
+    EXPECT_EQ(list_texts(list), QStringList(QStringLiteral("marker")))
+        << "a tab chosen with the keyboard does not refresh";
+    EXPECT_TRUE(message_log().empty());
 }
 
 TEST_F(EventTranslation, RightClickOnTheEditorOpensThePopupMenu) {

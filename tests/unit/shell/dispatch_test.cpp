@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         menu(0, {"New Source"}), menu(1, {"Load Source"}), menu(2, {"Merge Binary Into Source"}),
         menu(3, {"Merge Prg Into Source"}),
-        menu(4, {"Merge Source File", "Refresh Variables/Lables"}), menu(5, {"Save Source"}),
+        menu(4, {"Merge Source File"}), menu(5, {"Save Source"}),
         menu(6, {"Save Selected Source"}), menu(13, {"Find"}), menu(15, {"Select Text Colour"}),
         menu(16, {"Select Background Colour"}), menu(17, {"Select Font"}), menu(21, {"Help"}),
         menu(22, {"C64 Memory Map"}), menu(20, {}), menu(24, {}), menu(99, {}),
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         control(33, {"New Source"}), control(34, {"Load Source"}), control(35, {"Save Source"}),
         control(41, {"Select Text Colour"}), control(42, {"Select Background Colour"}),
         control(46, {"Find"}),
-        control(4, {"Refresh Variables/Lables"}), control(10, {"Num Convert"}),
+        control(4, {}), control(10, {"Num Convert"}),
         control(12, {"Ascii Value"}), control(14, {"Screen code"})),
     [](const ::testing::TestParamInfo<CommandRow>& info) {
         return row_name(info.param.kind, info.param.id);
@@ -87,45 +87,48 @@ INSTANTIATE_TEST_SUITE_P(Controls, UnhandledControlTest,
 
 // ---- Symbol list refreshes ----------------------------------------------------------------------
 
+// The list holds one item of its own, so that a refresh shows as the list being refilled.
+void mark_symbol_list() {
+    clear_items(SymbolList);
+    add_item(SymbolList, -1, "marker");
+}
+
+bool symbol_list_refilled() {
+    return count_items(SymbolList) != 1 || get_item_text(SymbolList, 0) != "marker";
+}
+
 using RefreshDispatchTest = ShellTest;
 
-TEST_F(RefreshDispatchTest, TabClickAsksForAQuietRefreshOfTheLastRun) {
+TEST_F(RefreshDispatchTest, TabClickAndButtonSetWhereTheRefreshCameFrom) {
     start();
     state.symbol_list.refresh_from_button = 1;
     post_and_run(EventControl, MainWindow, SymbolTabs, EventTypeSingleClick);
-    EXPECT_EQ(ctx.quiet, 1);
     EXPECT_EQ(state.symbol_list.refresh_from_button, 0);
-    // The tab's click type does not also count as a click in the symbol list.
-    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Refresh Variables/Lables")});
+    post_and_run(EventControl, MainWindow, RefreshButton);
+    EXPECT_EQ(state.symbol_list.refresh_from_button, 1);
+    EXPECT_EQ(ctx.quiet, 0);
+    EXPECT_TRUE(message_log().empty());
 }
 
 TEST_F(RefreshDispatchTest, TabChosenWithTheKeyboardDoesNotRefresh) {
     constexpr int32_t TabSelectionChanged = -551;
     start();
+    mark_symbol_list();
     state.symbol_list.refresh_from_button = 1;
     post_and_run(EventControl, MainWindow, SymbolTabs, TabSelectionChanged);
-    EXPECT_TRUE(message_log().empty());
-    EXPECT_EQ(ctx.quiet, 0);
+    EXPECT_FALSE(symbol_list_refilled());
     EXPECT_EQ(state.symbol_list.refresh_from_button, 1);
     EXPECT_EQ(state.event_handled, 0);
 }
 
-TEST_F(RefreshDispatchTest, RefreshButtonAsksForAQuietAssemblyFirst) {
+TEST_F(RefreshDispatchTest, FileMenuMergeRefreshesButThePopupMergeDoesNot) {
     start();
-    post_and_run(EventControl, MainWindow, RefreshButton);
-    EXPECT_EQ(ctx.quiet, 1);
-    EXPECT_EQ(state.symbol_list.refresh_from_button, 1);
-}
-
-TEST_F(RefreshDispatchTest, FileMenuMergeRefreshesQuietlyButThePopupMergeDoesNot) {
-    start();
-    post_and_run(EventMenuCommand, MainWindow, MenuMergeSource);
-    EXPECT_EQ(ctx.quiet, 1);
-    ctx.quiet = 0;
-    clear_logs();
+    mark_symbol_list();
     post_and_run(EventMenuCommand, MainWindow, PopupMergeSource);
+    EXPECT_FALSE(symbol_list_refilled());
+    post_and_run(EventMenuCommand, MainWindow, MenuMergeSource);
+    EXPECT_TRUE(symbol_list_refilled());
     EXPECT_EQ(ctx.quiet, 0);
-    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Merge Source File")});
 }
 
 // ---- Editor commands ----------------------------------------------------------------------------
@@ -234,12 +237,14 @@ TEST_F(SaveSelectionDispatchTest, CopiesTheSelectionBeforeSaving) {
 
 // ---- The click rule of the symbol list ----------------------------------------------------------
 
+enum class Reached { Nothing, SymbolValue, GotoSymbol, TabRefresh, ButtonRefresh };
+
 struct ClickRow {
     const char* name;
     int32_t kind;
     int32_t id;
     int32_t type;
-    std::vector<std::string> messages;
+    Reached reached;
 };
 
 void PrintTo(const ClickRow& row, std::ostream* out) { *out << row.name; }
@@ -249,27 +254,39 @@ class ClickRuleTest : public ShellTest, public ::testing::WithParamInterface<Cli
 TEST_P(ClickRuleTest, OnlyUnhandledClicksReachTheSymbolList) {
     const ClickRow& row = GetParam();
     start();
+    set_control_text(SourceEditor, "*=$1000\nv=1\n");
+    mark_symbol_list();
+    set_control_state(SymbolList, 0);
+    bool assembled = false;
+    set_state_observer([&](int32_t id, int32_t value) {
+        assembled = assembled || (id == ProgressBar && value > 0);
+    });
     post_and_run(row.kind, MainWindow, row.id, row.type);
-    std::vector<std::string> expected;
-    for (const std::string& command : row.messages) {
-        expected.push_back(not_available(command));
-    }
-    EXPECT_EQ(message_texts(), expected);
+    set_state_observer(nullptr);
+    // A click in the list reads the clicked item; a double click assembles first; a refresh
+    // refills the list, from the button after an assembly.
+    const bool clicked = row.reached == Reached::SymbolValue || row.reached == Reached::GotoSymbol;
+    EXPECT_EQ(state.symbol_list.selected_symbol, clicked ? "marker" : "");
+    EXPECT_EQ(assembled, row.reached == Reached::GotoSymbol || row.reached == Reached::ButtonRefresh);
+    EXPECT_EQ(symbol_list_refilled(),
+              row.reached == Reached::TabRefresh || row.reached == Reached::ButtonRefresh);
+    EXPECT_TRUE(message_log().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ClickRuleTest,
     ::testing::Values(
         ClickRow{"ListSelectionChangeShowsTheValue", EventControl, SymbolList,
-                 EventTypeSingleClick, {"Variable Or Lable Value"}},
+                 EventTypeSingleClick, Reached::SymbolValue},
         ClickRow{"ListDoubleClickGoesToTheSymbol", EventControl, SymbolList,
-                 EventTypeDoubleClick, {"Goto Variable Or Lable"}},
-        ClickRow{"ListEventWithoutTypeDoesNothing", EventControl, SymbolList, EventTypeNone, {}},
+                 EventTypeDoubleClick, Reached::GotoSymbol},
+        ClickRow{"ListEventWithoutTypeDoesNothing", EventControl, SymbolList, EventTypeNone,
+                 Reached::Nothing},
         ClickRow{"TabClickIsHandledAndNoSymbolClick", EventControl, SymbolTabs,
-                 EventTypeSingleClick, {"Refresh Variables/Lables"}},
-        ClickRow{"HandledButtonWithClickTypeIsNoSymbolClick", EventControl, NewSourceButton,
-                 EventTypeSingleClick, {"New Source"}},
-        ClickRow{"OtherClickTypeDoesNothing", EventControl, SymbolList, 1, {}}),
+                 EventTypeSingleClick, Reached::TabRefresh},
+        ClickRow{"HandledButtonWithClickTypeIsNoSymbolClick", EventControl, RefreshButton,
+                 EventTypeSingleClick, Reached::ButtonRefresh},
+        ClickRow{"OtherClickTypeDoesNothing", EventControl, SymbolList, 1, Reached::Nothing}),
     [](const ::testing::TestParamInfo<ClickRow>& info) { return std::string(info.param.name); });
 
 // ---- Right button, current window, other windows ------------------------------------------------
