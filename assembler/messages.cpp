@@ -52,7 +52,10 @@ void reset_assembly(AssemblyContext& ctx, const SourceDocument& doc) {
 }
 
 std::string address_hex_text(int32_t address) {
-    return "$" + text_pad_left(format_hex(address), 4, "0");
+    // Built by appending: GCC 12 at -O3 reports a false -Wrestrict for "$" + std::string.
+    std::string text = "$";
+    text += text_pad_left(format_hex(address), 4, "0");
+    return text;
 }
 
 }  // namespace tarvok
