@@ -98,6 +98,10 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
         out << usage_text();
         return ExitWritten;
     }
+    if (options.version) {
+        out << "tarvok-asm " << TARVOK_VERSION << '\n';
+        return ExitWritten;
+    }
 
     const SourceFile file = read_source_file(options.source, EditorTextLimit);
     if (file.status == SourceFileStatus::Unreadable) {

@@ -38,6 +38,8 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& args) {
             options_ended = true;
         } else if (arg == "--help" || arg == "-h") {
             o.help = true;
+        } else if (arg == "--version") {
+            o.version = true;
         } else if (arg == "--symbols") {
             o.symbols = true;
         } else if (arg.rfind("-o", 0) == 0 && arg.rfind("--", 0) != 0) {
@@ -77,7 +79,7 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& args) {
         }
     }
 
-    if (o.help) {
+    if (o.help || o.version) {
         return parsed;
     }
     if (sources.empty()) {
@@ -126,6 +128,7 @@ std::string usage_text() {
            "                 label NAME ADDRESS LINE\n"
            "               (decimal numbers, lines counted from 1)\n"
            "  --help       show this text\n"
+           "  --version    print the version\n"
            "\n"
            "Every message of the assembly goes to standard error as SOURCE:LINE: TITLE: TEXT.\n"
            "Exit status: 0 when the program file was written, 1 when it was not (an error\n"

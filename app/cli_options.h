@@ -16,6 +16,7 @@ struct CliOptions {
     std::string p00_name;   // the C64 file name for the P00 header, as given
     bool symbols = false;   // print the variables and labels after the run
     bool help = false;      // print the usage and do nothing else
+    bool version = false;   // print the version and do nothing else
 };
 
 struct ParsedCommandLine {

@@ -1,4 +1,5 @@
 # The desktop program: the shell linked with the Qt window layer.
-add_executable(tarvok tarvok_main.cpp)
+add_executable(tarvok tarvok_main.cpp desktop_command_line.cpp)
 target_link_libraries(tarvok PRIVATE tarvok_shell tarvok_window_qt Qt6::Widgets tarvok_warnings)
-install(TARGETS tarvok RUNTIME DESTINATION bin)
+target_compile_definitions(tarvok PRIVATE TARVOK_VERSION="${PROJECT_VERSION}")
+install(TARGETS tarvok RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

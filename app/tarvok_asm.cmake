@@ -8,6 +8,8 @@ add_library(tarvok_cli STATIC
   ${CMAKE_CURRENT_LIST_DIR}/cli_window.cpp)
 target_link_libraries(tarvok_cli PUBLIC tarvok_assembler tarvok_window_api tarvok_root_include
                       PRIVATE tarvok_warnings)
+target_compile_definitions(tarvok_cli PRIVATE TARVOK_VERSION="${PROJECT_VERSION}")
 
 add_executable(tarvok-asm ${CMAKE_CURRENT_LIST_DIR}/tarvok_asm_main.cpp)
 target_link_libraries(tarvok-asm PRIVATE tarvok_cli tarvok_window_headless tarvok_warnings)
+install(TARGETS tarvok-asm RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -1,7 +1,9 @@
 #include "shell/shell.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "codegen/instruction_table.h"
 #include "runtime/window/window.h"
@@ -9,6 +11,7 @@
 #include "shell/dispatch.h"
 #include "shell/main_window.h"
 #include "shell/settings_file.h"
+#include "shell/source_file_commands.h"
 #include "shell/toolbar_icons.h"
 
 namespace tarvok {
@@ -61,6 +64,16 @@ bool start_shell(ShellState& state, AssemblyContext& ctx) {
     return true;
 }
 
+void load_start_file(ShellState& state, AssemblyContext& ctx, std::string_view name) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path full = fs::absolute(fs::path(std::string(name)), ec);
+    const std::string path = ec ? std::string(name) : full.lexically_normal().string();
+    // The requester records its choice as the loaded path too, before the file is opened.
+    state.loaded_path = path;
+    load_source(state, ctx, path);
+}
+
 void run_event_loop(ShellState& state, AssemblyContext& ctx) {
     while (state.quit_requested == 0) {
         const int32_t kind = wait_event();
@@ -77,13 +90,16 @@ void close_all_windows() {
     }
 }
 
-int run_shell() {
+int run_shell(std::string_view start_file) {
     ShellState state;
     AssemblyContext ctx;
     if (!start_shell(state, ctx)) {
         std::fputs("tarvok: the main window could not be opened\n", stderr);
         close_all_windows();
         return 1;
+    }
+    if (!start_file.empty()) {
+        load_start_file(state, ctx, start_file);
     }
     run_event_loop(state, ctx);
     // Nothing is saved at shut-down.

@@ -2,6 +2,7 @@
 // symbol listing on standard output.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -253,14 +254,58 @@ TEST_P(UsageErrors, ExitWithStatusTwo) {
 INSTANTIATE_TEST_SUITE_P(Rows, UsageErrors, ::testing::ValuesIn(UsageRows),
                          [](const ::testing::TestParamInfo<UsageRow>& info) { return std::string(info.param.name); });
 
-TEST(CommandLine, HelpPrintsTheUsage) {
+struct InformationRow {
+    const char* name;
+    std::string program;
+    std::vector<std::string> args;
+    int exit_code;
+    std::string out_start;  // what standard output starts with
+    std::string err;
+};
+
+void PrintTo(const InformationRow& row, std::ostream* os) { *os << row.name; }
+
+const std::string AsmUsage = "Usage: tarvok-asm [-o OUTPUT] [--p00 NAME] [--symbols] SOURCE\n";
+
+const InformationRow InformationRows[] = {
+    {"AsmHelp", Asm, {"--help"}, 0, AsmUsage, ""},
+    {"AsmShortHelpBeforeASource", Asm, {"-h", "prog.asm"}, 0, AsmUsage, ""},
+    {"AsmVersion", Asm, {"--version"}, 0, "tarvok-asm 1.4.3\n", ""},
+    {"AsmVersionWinsOverASource", Asm, {"prog.asm", "--version"}, 0, "tarvok-asm 1.4.3\n", ""},
+#ifdef TARVOK_PATH
+    {"EditorHelp", TARVOK_PATH, {"--help"}, 0, "Usage: tarvok [FILE]\n", ""},
+    {"EditorVersion", TARVOK_PATH, {"prog.asm", "--version"}, 0, "tarvok 1.4.3\n", ""},
+    {"EditorUnknownOption", TARVOK_PATH, {"-platform", "xcb"}, 2, "",
+     "tarvok: unknown option -platform\nTry 'tarvok --help' for more information.\n"},
+    {"EditorTwoFiles", TARVOK_PATH, {"prog.asm", "--", "-b.asm"}, 2, "",
+     "tarvok: more than one source file given (prog.asm, -b.asm)\nTry 'tarvok --help' for more "
+     "information.\n"},
+    {"EditorEmptyFileName", TARVOK_PATH, {""}, 2, "",
+     "tarvok: the source file name is empty\nTry 'tarvok --help' for more information.\n"},
+#endif
+};
+
+class InformationOptions : public ::testing::TestWithParam<InformationRow> {};
+
+// Help, version and command-line mistakes are answered before any window or file is opened, so
+// the desktop program answers them without a display as well.
+TEST_P(InformationOptions, PrintAndExitWithoutADisplay) {
+    const InformationRow& row = GetParam();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        ::unsetenv(variable);
+    }
     TempFolder dir;
-    const ProcessResult r = tarvok_asm({"--help"}, dir);
-    EXPECT_EQ(r.exit_code, 0);
-    EXPECT_EQ(r.out.rfind("Usage: tarvok-asm [-o OUTPUT] [--p00 NAME] [--symbols] SOURCE\n", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find("--symbols"), std::string::npos);
-    EXPECT_EQ(r.err, "");
+    dir.write("prog.asm", GoodProgram);
+    const ProcessResult r = run_process(row.program, row.args, dir.path().string());
+    EXPECT_EQ(r.exit_code, row.exit_code);
+    EXPECT_EQ(r.out.rfind(row.out_start, 0), 0u) << r.out;
+    EXPECT_EQ(row.out_start.empty(), r.out.empty()) << r.out;
+    EXPECT_EQ(r.err, row.err);
+    EXPECT_FALSE(fs::exists(dir.file("prog.prg")));
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, InformationOptions, ::testing::ValuesIn(InformationRows),
+                         [](const ::testing::TestParamInfo<InformationRow>& info) { return std::string(info.param.name); });
 
 TEST(CommandLine, DoubleDashEndsTheOptions) {
     TempFolder dir;
