@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl1-mesa-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   64tass xvfb xauth
+  clang desktop-file-utils dpkg-dev file
 )
 
 missing=()
