@@ -2,18 +2,17 @@
 // The numbers of the program's windows, the controls of the main window, its menus and menu items.
 // Events report these numbers and the shell dispatches on them. Control ids are unique in the whole
 // program; the ids the assembler writes to (current source, code fields, progress bar) are in
-// assembler/display_ids.h.
+// assembler/display_ids.h, the windows and fields the tools fill in tools/tool_ids.h.
 
 #include <cstdint>
 
 #include "assembler/display_ids.h"
+#include "tools/tool_ids.h"
 
 namespace tarvok {
 
 // ---- Windows ------------------------------------------------------------------------------------
 inline constexpr int32_t MainWindow = 0;
-inline constexpr int32_t MemoryMapWindow = 1;
-inline constexpr int32_t HelpWindow = 2;
 inline constexpr int32_t AboutWindow = 3;
 inline constexpr int32_t FindWindow = 4;
 
@@ -27,11 +26,8 @@ inline constexpr int32_t SymbolLineLabel = 7;
 inline constexpr int32_t SymbolLineField = 8;
 inline constexpr int32_t SymbolList = 9;
 inline constexpr int32_t NumConvertButton = 10;
-inline constexpr int32_t NumConvertField = 11;
 inline constexpr int32_t AsciiValueButton = 12;
-inline constexpr int32_t AsciiValueField = 13;
 inline constexpr int32_t ScreenCodeButton = 14;
-inline constexpr int32_t ScreenCodeField = 15;
 inline constexpr int32_t CodeStartLabel = 16;
 inline constexpr int32_t CodeEndLabel = 17;
 inline constexpr int32_t NewSourceButton = 33;
