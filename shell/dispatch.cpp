@@ -110,8 +110,8 @@ void dispatch_menu_command(ShellState& state, AssemblyContext& ctx, int32_t item
         case MenuSelectFont: select_font(state); break;
         case MenuAssemblePrg: assemble_to_prg(state, ctx); break;
         case MenuAssembleP00: assemble_to_p00(state, ctx); break;
-        case MenuHelp: show_help(state); break;
-        case MenuMemoryMap: show_memory_map(state); break;
+        case MenuHelp: show_help(state, state.shipped_folders); break;
+        case MenuMemoryMap: show_memory_map(state, state.shipped_folders); break;
         case MenuAbout: about_command(); break;
         case PopupCopy: editor_copy(); break;
         case PopupPaste: editor_paste(); break;

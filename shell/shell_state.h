@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "assembler/source_document.h"
 #include "shell/control_ids.h"
 #include "shell/symbol_list_state.h"
+#include "tools/shipped_files.h"
 
 namespace tarvok {
 
@@ -22,6 +24,8 @@ struct ShellState : SourceDocument {
     uint8_t continue_search = 0; // 0 for the find window's "Find" button, 1 for "Find Next"
     int32_t popup_menu = NoPopupMenu;  // menu number of the editor's popup menu once created
     SymbolListState symbol_list;
+    // Where the help text and the memory map are looked for after the current folder.
+    std::vector<std::string> shipped_folders = shipped_file_folders();
 };
 
 }  // namespace tarvok

@@ -8,12 +8,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTest>
 #include <QToolButton>
 #include <QWindow>
+
+#include <fstream>
+#include <string>
 
 #include "shell/control_ids.h"
 #include "tests/gui/shell/shell_gui_fixture.h"
@@ -190,11 +195,22 @@ TEST_F(EventTranslation, ToolbarButtonAndMenuItemReachTheirCommands) {
     EXPECT_EQ(state.event_handled, 1);
 
     clear_logs();
+    std::string help_text;
+    for (int line = 1; line <= 200; ++line) help_text += "Help line " + std::to_string(line) + "\r\n";
+    std::ofstream(path_of("Tarvokhelp.txt"), std::ios::binary) << help_text;
     QAction* help = menu_action(MainWindow, "Help");
     ASSERT_NE(help, nullptr);
     help->trigger();
     deliver_and_run();
-    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Help")});
+    EXPECT_TRUE(message_log().empty());
+    QPlainTextEdit* text = qt_editor_widget(HelpEditor);
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->isVisible());
+    EXPECT_EQ(text->document()->blockCount(), 201);
+    EXPECT_EQ(text->document()->firstBlock().text(), QStringLiteral("Help line 1"));
+    // The window opens at the top of the text.
+    EXPECT_GT(text->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(EventTranslation, UndoButtonUndoesTypingInTheEditor) {
