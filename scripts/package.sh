@@ -6,10 +6,15 @@ cd "$(dirname "$0")/.."
 
 ./scripts/install-deps.sh
 
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 folder=build-package
 rm -rf "$folder"
 cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DTARVOK_BUILD_TESTS=OFF -DTARVOK_BUILD_BENCH=OFF
+  -DTARVOK_BUILD_TESTS=OFF -DTARVOK_BUILD_BENCH=OFF "${launcher[@]}"
 cmake --build "$folder" --parallel "$(nproc)"
 (cd "$folder" && cpack -G DEB)
 ls "$folder"/tarvok_*.deb
