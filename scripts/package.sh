@@ -13,7 +13,7 @@ fi
 
 folder=build-package
 rm -rf "$folder"
-cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DTARVOK_BUILD_TESTS=OFF -DTARVOK_BUILD_BENCH=OFF "${launcher[@]}"
 cmake --build "$folder" --parallel "$(nproc)"
 (cd "$folder" && cpack -G DEB)

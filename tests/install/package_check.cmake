@@ -1,7 +1,8 @@
 # Makes the Debian package of the build with CPack and checks it: its file name, every installed
-# file under /usr, and the control fields, with the dependencies read from the programs.
+# file under the build's install prefix, and the control fields, with the dependencies read from
+# the programs.
 # Run as: cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DGUI=ON|OFF -DWORK=<folder>
-#               -DVERSION=<x.y.z> -P package_check.cmake
+#               -DVERSION=<x.y.z> -DPREFIX=<install prefix> -P package_check.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/installed_files.cmake)
 
 file(REMOVE_RECURSE ${WORK})
@@ -17,9 +18,9 @@ endif()
 
 run_checked(contents dpkg-deb -c ${deb})
 foreach(file IN LISTS installed_files)
-  string(REPLACE "." "\\." pattern "${file}")
-  if(NOT contents MATCHES " \\./usr/${pattern}\n")
-    message(FATAL_ERROR "not in the package: /usr/${file}\n${contents}")
+  string(REPLACE "." "\\." pattern "${PREFIX}/${file}")
+  if(NOT contents MATCHES " \\.${pattern}\n")
+    message(FATAL_ERROR "not in the package: ${PREFIX}/${file}\n${contents}")
   endif()
 endforeach()
 
