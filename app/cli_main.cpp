@@ -5,12 +5,12 @@
 
 #include "app/cli_options.h"
 #include "app/cli_report.h"
-#include "app/cli_source_file.h"
 #include "app/cli_window.h"
 #include "assembler/context.h"
 #include "assembler/display_ids.h"
 #include "assembler/driver.h"
 #include "assembler/source_document.h"
+#include "assembler/source_files.h"
 #include "codegen/instruction_table.h"
 #include "runtime/window/script.h"
 #include "runtime/window/window.h"

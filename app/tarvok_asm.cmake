@@ -4,7 +4,6 @@ add_library(tarvok_cli STATIC
   ${CMAKE_CURRENT_LIST_DIR}/cli_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cli_options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cli_report.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/cli_source_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cli_window.cpp)
 target_link_libraries(tarvok_cli PUBLIC tarvok_assembler tarvok_window_api tarvok_root_include
                       PRIVATE tarvok_warnings)

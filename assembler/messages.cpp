@@ -43,9 +43,17 @@ void reset_assembly(AssemblyContext& ctx, const SourceDocument& doc) {
     ctx.progress = 0;
     show_progress(ctx);
     // Repainting removes any colouring left from before.
+    paint_editor(doc);
+}
+
+void paint_editor_text(const SourceDocument& doc) {
     if (doc.text_colour != NoColour) {
         colour_editor_range(0, 1, -1, -1, doc.text_colour);
     }
+}
+
+void paint_editor(const SourceDocument& doc) {
+    paint_editor_text(doc);
     if (doc.background_colour != NoColour) {
         set_editor_background(doc.background_colour);
     }

@@ -23,6 +23,12 @@ void show_progress(const AssemblyContext& ctx);
 // in the document's colours (each only when one has been chosen).
 void reset_assembly(AssemblyContext& ctx, const SourceDocument& doc);
 
+// Colours the whole editor text in the document's text colour, when one has been chosen.
+void paint_editor_text(const SourceDocument& doc);
+// paint_editor_text, then the editor background in the document's background colour, when one
+// has been chosen.
+void paint_editor(const SourceDocument& doc);
+
 // The code start or end address in the form the code fields show: "$" and four hexadecimal digits
 // (a longer hexadecimal text keeps its first four).
 std::string address_hex_text(int32_t address);

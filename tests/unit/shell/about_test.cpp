@@ -54,7 +54,8 @@ TEST_F(AboutTest, DiscardsEverythingUntilACloseRequestOfAnyWindow) {
     post_event(EventCloseRequest, HelpWindow);  // ends the About window's loop
     post_event(EventControl, MainWindow, NewSourceButton);
     run_posted();
-    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("New Source")});
+    EXPECT_EQ(message_texts(),
+              std::vector<std::string>{"Do You Want A New Source (Without Saving Current)?."});
     EXPECT_EQ(popup_menus_shown(), 0);
     EXPECT_EQ(editor_selection().start, editor_selection().end);
     EXPECT_FALSE(inspect_window(AboutWindow).open);

@@ -15,7 +15,8 @@ namespace {
 struct CommandRow {
     int32_t kind;  // EventMenuCommand or EventControl
     int32_t id;
-    std::vector<std::string> messages;  // commands reached, in order
+    std::vector<std::string> messages;    // texts of the boxes shown, in order
+    std::vector<std::string> requesters;  // titles of the file requesters shown (all cancelled)
 };
 
 std::string row_name(int32_t kind, int32_t id) {
@@ -30,37 +31,53 @@ TEST_P(CommandDispatchTest, ReachesItsCommand) {
     const CommandRow& row = GetParam();
     start();
     post_and_run(row.kind, MainWindow, row.id);
-    std::vector<std::string> expected;
-    for (const std::string& command : row.messages) {
-        expected.push_back(not_available(command));
+    EXPECT_EQ(message_texts(), row.messages);
+    std::vector<std::string> requesters;
+    for (const RequesterRecord& requester : requester_log()) {
+        requesters.push_back(requester.title);
     }
-    EXPECT_EQ(message_texts(), expected);
+    EXPECT_EQ(requesters, row.requesters);
     // Every listed control handler marks the event as handled; menu commands do not.
     EXPECT_EQ(state.event_handled, row.kind == EventControl ? 1 : 0);
     EXPECT_EQ(state.quit_requested, 0);
 }
 
-CommandRow menu(int32_t id, std::vector<std::string> messages) {
-    return {EventMenuCommand, id, std::move(messages)};
+// A command that is not built yet: its box.
+CommandRow menu(int32_t id, std::vector<std::string> commands) {
+    for (std::string& command : commands) command = not_available(command);
+    return {EventMenuCommand, id, std::move(commands), {}};
 }
-CommandRow control(int32_t id, std::vector<std::string> messages) {
-    return {EventControl, id, std::move(messages)};
+CommandRow control(int32_t id, std::vector<std::string> commands) {
+    for (std::string& command : commands) command = not_available(command);
+    return {EventControl, id, std::move(commands), {}};
 }
+// A file command: its question or the file requester it opens.
+CommandRow file_menu(int32_t id, std::vector<std::string> messages, std::vector<std::string> requesters) {
+    return {EventMenuCommand, id, std::move(messages), std::move(requesters)};
+}
+CommandRow file_button(int32_t id, std::vector<std::string> messages, std::vector<std::string> requesters) {
+    return {EventControl, id, std::move(messages), std::move(requesters)};
+}
+
+const std::string NewSourceQuestion = "Do You Want A New Source (Without Saving Current)?.";
+const std::string NothingSelected = "There Is No Text Selected To Save.";
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CommandDispatchTest,
     ::testing::Values(
-        menu(0, {"New Source"}), menu(1, {"Load Source"}), menu(2, {"Merge Binary Into Source"}),
-        menu(3, {"Merge Prg Into Source"}),
-        menu(4, {"Merge Source File"}), menu(5, {"Save Source"}),
-        menu(6, {"Save Selected Source"}), menu(13, {"Find"}), menu(15, {"Select Text Colour"}),
+        file_menu(0, {NewSourceQuestion}, {}), file_menu(1, {}, {"Load Source"}),
+        menu(2, {"Merge Binary Into Source"}), menu(3, {"Merge Prg Into Source"}),
+        menu(4, {"Merge Source File"}), file_menu(5, {}, {"Save Source"}),
+        file_menu(6, {NothingSelected}, {}), menu(13, {"Find"}), menu(15, {"Select Text Colour"}),
         menu(16, {"Select Background Colour"}), menu(17, {"Select Font"}), menu(20, {}),
         menu(24, {}), menu(99, {}),
         menu(102, {"Merge Source File"}), menu(106, {"Find"}),
         menu(108, {"Select Background Colour"}), menu(109, {"Select Text Colour"}),
         menu(110, {"Merge Prg Into Source"}), menu(111, {"Merge Binary Into Source"}),
-        menu(112, {"Save Selected Source"}), menu(113, {}),
-        control(33, {"New Source"}), control(34, {"Load Source"}), control(35, {"Save Source"}),
+        file_menu(112, {NothingSelected}, {}),
+        menu(113, {}),
+        file_button(33, {NewSourceQuestion}, {}), file_button(34, {}, {"Load Source"}),
+        file_button(35, {}, {"Save Source"}),
         control(41, {"Select Text Colour"}), control(42, {"Select Background Colour"}),
         control(46, {"Find"}),
         control(4, {}), control(10, {}),
@@ -225,12 +242,10 @@ TEST_F(SaveSelectionDispatchTest, CopiesTheSelectionBeforeSaving) {
         SCOPED_TRACE(item);
         start();
         select_editor_range(0, 9, 0, 13);
-        std::string clipboard_at_save;
-        set_message_observer([&](const MessageRecord&) { clipboard_at_save = clipboard_text(); });
+        script_file_answer(path_of("part"), 2);
         post_and_run(EventMenuCommand, MainWindow, item);
-        set_message_observer(nullptr);
-        EXPECT_EQ(clipboard_at_save, ";Thi");
-        EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Save Selected Source")});
+        EXPECT_EQ(read_file("part"), std::string(";Thi\0", 5));
+        EXPECT_TRUE(message_log().empty());
         clear_logs();
     }
 }

@@ -1,0 +1,73 @@
+#include "assembler/source_files.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "runtime/file/file.h"
+#include "runtime/text/text.h"
+#include "runtime/window/window.h"
+
+namespace tarvok {
+
+namespace {
+
+// Opens a file for reading; reason says why it cannot be opened.
+FileHandle open_file(std::string_view path, SourceFile& result) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(std::filesystem::path(std::string(path)), ec)) {
+        result.reason = "is a folder";
+        return FileHandle();
+    }
+    errno = 0;
+    FileHandle file = open_for_reading(path);
+    if (!file) {
+        result.reason = errno != 0 ? std::strerror(errno) : "cannot be opened";
+    }
+    return file;
+}
+
+}  // namespace
+
+SourceFile read_source_file(std::string_view path, int32_t limit) {
+    SourceFile result;
+    FileHandle file = open_file(path, result);
+    if (!file) {
+        return result;
+    }
+    // At most two bytes per character (CR LF): more bytes than that cannot fit.
+    const std::size_t most = 2 * static_cast<std::size_t>(limit < 0 ? 0 : limit);
+    std::array<char, 65536> buffer{};
+    for (;;) {
+        const std::size_t n = file.read_bytes(buffer.data(), buffer.size());
+        const void* zero = n > 0 ? std::memchr(buffer.data(), 0, n) : nullptr;
+        const std::size_t take =
+            zero != nullptr ? static_cast<std::size_t>(static_cast<const char*>(zero) - buffer.data()) : n;
+        result.text.append(buffer.data(), take);
+        if (result.text.size() > most) {
+            result.status = SourceFileStatus::TooLong;
+            result.text.clear();
+            return result;
+        }
+        if (zero != nullptr || n < buffer.size()) {
+            break;
+        }
+    }
+    result.status = SourceFileStatus::Read;
+    return result;
+}
+
+std::string source_file_bytes() {
+    const int32_t count = count_items(MainEditorId);
+    std::string bytes;
+    for (int32_t i = 0; i <= count; ++i) {
+        bytes += get_item_text(MainEditorId, i);
+        bytes += "\r\n";
+    }
+    bytes.push_back('\0');
+    return bytes;
+}
+
+}  // namespace tarvok

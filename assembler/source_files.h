@@ -1,0 +1,37 @@
+#pragma once
+// Source text files as the editor takes them in and gives them out: reading a source file the way
+// Load Source reads one, and the bytes Save Source writes.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvok {
+
+// The box text for a file whose text would not fit into the editor.
+inline constexpr std::string_view TooMuchTextMessage =
+    "Too Much Text,The Editor Holds At Most 1000000 Characters.";
+
+enum class SourceFileStatus {
+    Read,        // text holds what was read
+    Unreadable,  // the file cannot be opened or read; reason says why
+    TooLong,     // certainly more text than the editor holds
+};
+
+struct SourceFile {
+    SourceFileStatus status = SourceFileStatus::Unreadable;
+    std::string text;
+    std::string reason;
+};
+
+// The bytes of the file up to its first zero byte (all of them when it has none), line breaks as
+// they are (CR LF, LF or CR; the editor takes each as one). Reading stops early once the text is
+// longer than any text the editor could hold (limit characters, each line break one character,
+// and a CR LF pair is one line break), so a huge file is refused without being read whole.
+SourceFile read_source_file(std::string_view path, int32_t limit);
+
+// The editor's text as Save Source writes it: every line from the first to one past the last (an
+// empty text) followed by CR LF, then one zero byte. An empty editor gives 0D 0A 00.
+std::string source_file_bytes();
+
+}  // namespace tarvok
