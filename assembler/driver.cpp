@@ -1,7 +1,5 @@
 #include "assembler/driver.h"
 
-#include <vector>
-
 #include "assembler/display_ids.h"
 #include "assembler/expressions.h"
 #include "assembler/labels.h"
@@ -48,28 +46,6 @@ void run_step(AssemblyContext& ctx, int16_t amount, Step step) {
     advance(ctx, amount);
 }
 
-// Lays the program out again from the lengths its statements are emitted with, until addresses
-// and lengths agree (a few rounds at most; a layout that keeps changing stays as the last round
-// left it). Each round starts again from the records as they were before label values were fixed.
-void settle_layout(AssemblyContext& ctx, const std::vector<StatementEntry>& before_label_values) {
-    constexpr int MaxRounds = 8;
-    std::vector<int32_t> addresses;
-    for (int round = 0; round < MaxRounds && ctx.error == 0; ++round) {
-        if (layout_is_settled(ctx, addresses)) {
-            return;
-        }
-        ctx.statements = before_label_values;
-        fix_label_values(ctx);
-        for (std::size_t i = 0; i < ctx.statements.size(); ++i) {
-            ctx.statements[i].address = addresses[i];
-        }
-        resolve_branches(ctx);
-        if (ctx.error == 0) {
-            evaluate_expressions(ctx);
-        }
-    }
-}
-
 void show_address(int32_t decimal_field, int32_t hex_field, int32_t address) {
     set_control_text(decimal_field, format_decimal(address));
     set_control_text(hex_field, address_hex_text(address));
@@ -107,19 +83,10 @@ void assemble(AssemblyContext& ctx, SourceDocument& doc) {
     run_step(ctx, 2, [&] { statement_pass(ctx, code_generator_handlers()); });
     run_step(ctx, 2, [&] { estimate_label_addresses(ctx); });
     run_step(ctx, 2, [&] { fix_variable_values(ctx); });
-    std::vector<StatementEntry> before_label_values;
-    if (ctx.error == 0) {
-        before_label_values = ctx.statements;
-    }
     run_step(ctx, 1, [&] { fix_label_values(ctx); });
-    run_step(ctx, 2, [&] { assign_addresses(ctx); });
+    run_step(ctx, 2, [&] { settle_layout(ctx, &evaluate_expression_quietly); });
     run_step(ctx, 1, [&] { resolve_branches(ctx); });
-    run_step(ctx, 0, [&] {
-        evaluate_expressions(ctx);
-        if (ctx.error == 0) {
-            settle_layout(ctx, before_label_values);
-        }
-    });
+    run_step(ctx, 0, [&] { evaluate_expressions(ctx); });
     run_step(ctx, 2, [&] { select_opcodes(ctx); });
     if (ctx.error == 0) {
         emit_bytes(ctx);

@@ -29,6 +29,46 @@ int32_t right_term_value(AssemblyContext& ctx, std::string_view t, char op) {
 // The 32-bit result, wrapping like the rest of the assembler's arithmetic.
 int32_t wrap(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
 
+enum class ExpressionFault { None, TooManyOperators, DivisionByZero };
+
+// Applies the operator and the right term of one statement's operand to its value and size.
+ExpressionFault apply_expression(AssemblyContext& ctx, StatementEntry& rec) {
+    std::string t = rec.operand;
+    if (const int32_t comma = find_text(t, ","); comma != 0) {
+        t = left_text(t, comma - 1);  // the index register is no part of the expression
+    }
+    int32_t n = 0;
+    char op = 0;
+    for (char candidate : Operators) {
+        const int32_t c = count_text(t, std::string(1, candidate));
+        if (c > 0) {
+            op = candidate;
+        }
+        n += c;
+    }
+    if (n > 1) {
+        return ExpressionFault::TooManyOperators;
+    }
+    if (n == 0) {
+        return ExpressionFault::None;
+    }
+    const int32_t r = right_term_value(ctx, t, op);
+    const int64_t left = rec.value;
+    switch (op) {
+        case '+': rec.value = wrap(left + r); break;
+        case '-': rec.value = wrap(left - r); break;
+        case '*': rec.value = wrap(left * r); break;
+        default:
+            if (r == 0) {
+                return ExpressionFault::DivisionByZero;
+            }
+            rec.value = wrap(left / r);  // the quotient rounds towards zero
+            break;
+    }
+    rec.operand_size = r > 255 ? 2 : 1;
+    return ExpressionFault::None;
+}
+
 }  // namespace
 
 void evaluate_expressions(AssemblyContext& ctx) {
@@ -36,44 +76,24 @@ void evaluate_expressions(AssemblyContext& ctx) {
         if (rec.has_expression != 1) {
             continue;
         }
-        std::string t = rec.operand;
-        if (const int32_t comma = find_text(t, ","); comma != 0) {
-            t = left_text(t, comma - 1);  // the index register is no part of the expression
-        }
-        int32_t n = 0;
-        char op = 0;
-        for (char candidate : Operators) {
-            const int32_t c = count_text(t, std::string(1, candidate));
-            if (c > 0) {
-                op = candidate;
-            }
-            n += c;
-        }
-        if (n > 1) {
+        const ExpressionFault fault = apply_expression(ctx, rec);
+        if (fault == ExpressionFault::TooManyOperators) {
             show_error("Expression Error", "Single Function,Single Type Only,Eg 1+5");
             ctx.error = 1;
             return;
         }
-        if (n == 0) {
-            continue;
+        if (fault == ExpressionFault::DivisionByZero) {
+            goto_source_line(rec.line_number);
+            show_error("Expression Error", "Division By Zero,Eg 10/2");
+            ctx.error = 1;
+            return;
         }
-        const int32_t r = right_term_value(ctx, t, op);
-        const int64_t left = rec.value;
-        switch (op) {
-            case '+': rec.value = wrap(left + r); break;
-            case '-': rec.value = wrap(left - r); break;
-            case '*': rec.value = wrap(left * r); break;
-            default:
-                if (r == 0) {
-                    goto_source_line(rec.line_number);
-                    show_error("Expression Error", "Division By Zero,Eg 10/2");
-                    ctx.error = 1;
-                    return;
-                }
-                rec.value = wrap(left / r);  // the quotient rounds towards zero
-                break;
-        }
-        rec.operand_size = r > 255 ? 2 : 1;
+    }
+}
+
+void evaluate_expression_quietly(AssemblyContext& ctx, StatementEntry& rec) {
+    if (rec.has_expression == 1) {
+        apply_expression(ctx, rec);
     }
 }
 

@@ -10,4 +10,8 @@ namespace tarvok {
 // division by zero.
 void evaluate_expressions(AssemblyContext& ctx);
 
+// Applies one statement's expression the same way, without a message: an operand the step above
+// refuses is left as it is. The layout uses it to measure statements before the step runs.
+void evaluate_expression_quietly(AssemblyContext& ctx, StatementEntry& rec);
+
 }  // namespace tarvok

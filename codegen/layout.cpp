@@ -1,8 +1,11 @@
 #include "codegen/layout.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "assembler/messages.h"
 #include "codegen/branches.h"
+#include "codegen/operand_fixups.h"
 
 namespace tarvok {
 
@@ -58,35 +61,91 @@ void estimate_label_addresses(AssemblyContext& ctx) {
     }
 }
 
-void assign_addresses(AssemblyContext& ctx) {
-    int32_t counter = ctx.start_address;
-    for (StatementEntry& rec : ctx.statements) {
-        rec.address = counter;
-        counter += statement_length(rec);
+namespace {
+
+// Emitted length of every statement with the current label addresses: label values as the label
+// fix-up gives them, expressions applied to a copy (the expression step itself runs later).
+std::vector<int32_t> measured_lengths(AssemblyContext& ctx, ExpressionMeasure measure_expression) {
+    fix_label_values(ctx);
+    std::vector<int32_t> lengths;
+    lengths.reserve(ctx.statements.size());
+    for (const StatementEntry& rec : ctx.statements) {
+        if (rec.has_expression == 1) {
+            StatementEntry evaluated = rec;
+            measure_expression(ctx, evaluated);
+            lengths.push_back(statement_length(evaluated));
+        } else {
+            lengths.push_back(statement_length(rec));
+        }
     }
+    return lengths;
 }
 
-bool layout_is_settled(AssemblyContext& ctx, std::vector<int32_t>& addresses) {
-    bool settled = true;
-    addresses.resize(ctx.statements.size());
+// Gives every statement the running sum of the lengths before it and every label the address of
+// its line's first statement (after all of them when its line has none). True when a label moved.
+bool assign_addresses(AssemblyContext& ctx, const std::vector<int32_t>& lengths) {
     std::vector<int32_t> line_address(static_cast<std::size_t>(ctx.line_count) + 1, -1);
     int32_t counter = ctx.start_address;
     for (std::size_t i = 0; i < ctx.statements.size(); ++i) {
-        const StatementEntry& rec = ctx.statements[i];
-        settled = settled && rec.address == counter;
-        addresses[i] = counter;
+        StatementEntry& rec = ctx.statements[i];
+        rec.address = counter;
         if (rec.line_number >= 0 && rec.line_number <= ctx.line_count && line_address[rec.line_number] < 0) {
             line_address[rec.line_number] = counter;
         }
-        counter += statement_length(rec);
+        counter += lengths[i];
     }
+    bool moved = false;
     for (LabelEntry& label : ctx.labels) {
         const bool has_record = label.line >= 0 && label.line <= ctx.line_count && line_address[label.line] >= 0;
         const int32_t address = has_record ? line_address[label.line] : counter;
-        settled = settled && label.address == address;
+        moved = moved || label.address != address;
         label.address = address;
     }
-    return settled;
+    return moved;
+}
+
+}  // namespace
+
+void settle_layout(AssemblyContext& ctx, ExpressionMeasure measure_expression) {
+    // Follow the labels from the estimate, lengths taken as the new addresses give them, for a few
+    // rounds: a layout that settles there keeps the sizes the estimate leads to.
+    constexpr int FollowingRounds = 9;
+    std::vector<int32_t> lengths;
+    for (int round = 0; round < FollowingRounds; ++round) {
+        lengths = measured_lengths(ctx, measure_expression);
+        if (!assign_addresses(ctx, lengths)) {
+            return;  // no label moved: the addresses match the emitted lengths
+        }
+    }
+    // Start again from every operand in its short form and lengthen what does not fit. A length
+    // only ever grows, so every round but the last lengthens at least one statement: the rounds
+    // end after at most one per statement.
+    std::vector<int32_t> held(lengths.size());
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        held[i] = std::min(lengths[i], 2);
+    }
+    for (bool grew = true; grew;) {
+        assign_addresses(ctx, held);
+        lengths = measured_lengths(ctx, measure_expression);
+        grew = false;
+        for (std::size_t i = 0; i < lengths.size(); ++i) {
+            if (lengths[i] > held[i]) {
+                held[i] = lengths[i];
+                grew = true;
+            }
+        }
+    }
+    // A statement that would be shorter than its place lies between labels that only fit when it is
+    // long and an operand that is only long while they do not fit.
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        if (lengths[i] != held[i]) {
+            const StatementEntry& rec = ctx.statements[i];
+            goto_source_line(rec.line_number);
+            show_error("Layout Error.", "Op Size Never Settles,Its Label Moves With It `" + rec.operand + "`");
+            ctx.error = 1;
+            return;
+        }
+    }
 }
 
 void emit_bytes(AssemblyContext& ctx) {

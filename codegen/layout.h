@@ -15,16 +15,17 @@ int32_t statement_length(const StatementEntry& rec);
 // whatever the label turns out to be.
 void estimate_label_addresses(AssemblyContext& ctx);
 
-// Stores every statement's address: the start address plus the lengths of all statements before it.
-void assign_addresses(AssemblyContext& ctx);
+// Applies one statement's expression to it, without messages (the expression step's own rule).
+using ExpressionMeasure = void (*)(AssemblyContext& ctx, StatementEntry& rec);
 
-// Checks the layout against the statements as they will be emitted. Label addresses were estimated
-// before label values were known (a label operand counted 3 bytes) and statement lengths were
-// measured before expressions were evaluated, so a label below 256 or an expression whose result
-// needs another size can leave addresses that do not match the bytes. True when every statement
-// lies at the running sum of the emitted lengths before it and every label at its line's first
-// statement; otherwise false, with those addresses stored in `addresses` and in the labels.
-bool layout_is_settled(AssemblyContext& ctx, std::vector<int32_t>& addresses);
+// Makes label addresses and statement lengths agree, with label values fixed for the final
+// addresses. The estimate counted a label operand as 3 bytes and an expression by its first term,
+// so a label below 256 or an expression whose result has another size can leave labels that do
+// not match the bytes. The labels are first moved to where the lengths they give put them, for a
+// few rounds; a layout that has not settled by then starts again from every operand in its short
+// form and lengthens, round by round, each statement that does not fit, never shortening one again. When a statement then ends up longer than its operand needs, no
+// layout fits under that rule: the statement's line is selected, a message shown and error set.
+void settle_layout(AssemblyContext& ctx, ExpressionMeasure measure_expression);
 
 // Fills the object image with the program's bytes, after giving data bytes that name a label the
 // byte of its address.

@@ -98,6 +98,10 @@ const ErrorRow Rows[] = {
     {"ForwardBranchOf128", c000(" bne t\n" + nops(126) + "t rts"), {"2|Branch Error.|Branch Out Of Range  t"}},
     {"BranchWithoutOperand", c000(" bne"), {"2|Branch Error.|Branch Out Of Range  -1"}},
 
+    // Layout: 300-lab is 256 (three bytes) with lab at 44 and 255 (two bytes) with lab at 45.
+    {"LayoutCannotSettle", "*=$002a\n lda 300-lab\nlab rts",
+     {"2|Layout Error.|Op Size Never Settles,Its Label Moves With It `300-lab`"}},
+
     // Expressions.
     {"TwoOperators", c000(" lda 1+2+3"), {"-|Expression Error|Single Function,Single Type Only,Eg 1+5"}},
     {"OperatorAndMinus", c000(" lda 2*-1"), {"-|Expression Error|Single Function,Single Type Only,Eg 1+5"}},

@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include "codegen/layout.h"
 #include "runtime/window/script.h"
@@ -92,10 +93,37 @@ TEST_F(LayoutTest, TheImageFollowsTheStatementsAndTheCodeEndFollowsTheImage) {
     EXPECT_EQ(ctx.load_address_high, 0xC0);
 }
 
+std::string repeat(const std::string& text, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) {
+        s += text;
+    }
+    return s;
+}
+
+// " lda l1" ... " lda lN", one a line.
+std::string loads(int n) {
+    std::string s;
+    for (int i = 1; i <= n; ++i) {
+        s += " lda l" + std::to_string(i) + "\n";
+    }
+    return s;
+}
+
+// "l1 nop" ... "lN nop", one a line; ea(n) is their bytes.
+std::string nops(int n) {
+    std::string s;
+    for (int i = 1; i <= n; ++i) {
+        s += "l" + std::to_string(i) + " nop\n";
+    }
+    return s;
+}
+std::string ea(int n) { return repeat(" EA", n); }
+
 TEST_F(LayoutTest, AddressesFollowTheBytesWhenAnExpressionNeedsAnotherSize) {
     const struct {
-        const char* source;
-        const char* bytes;
+        std::string source;
+        std::string bytes;
     } rows[] = {
         // "zp+256" was measured as one byte by its first term, but is emitted as two.
         {"*=$1000\nzp = $10\n lda zp+256\nnext rts\n jmp next", "AD 10 01 60 4C 03 10"},
@@ -103,15 +131,31 @@ TEST_F(LayoutTest, AddressesFollowTheBytesWhenAnExpressionNeedsAnotherSize) {
         // A label below 256 used as an operand is one byte, not the two it was estimated at.
         {"*=$0080\n jmp here\nhere rts", "4C 82 60"},
         {"*=$0080\n lda here\n bne here\nhere rts", "A9 84 D0 00 60"},
+        // Nine labels: each operand is one byte once all of them are, however many rounds that takes.
+        {"*=$00e4\n" + loads(9) + nops(9), "A9 F6 A9 F7 A9 F8 A9 F9 A9 FA A9 FB A9 FC A9 FD A9 FE" + ea(9)},
+        // Fourteen do not fit below 256 however they are laid out: all take two bytes.
+        {"*=$00e4\n" + loads(14) + nops(14),
+         "AD 0E 01 AD 0F 01 AD 10 01 AD 11 01 AD 12 01 AD 13 01 AD 14 01 AD 15 01 AD 16 01 AD 17 01 AD 18 01 "
+         "AD 19 01 AD 1A 01 AD 1B 01" + ea(14)},
+        // The branch is judged where the statements end up: 510/2 is 255, a one-byte operand.
+        {"*=$1000\n bne target\n" + repeat(" lda 510/2\n", 42) + "target rts",
+         "D0 54" + repeat(" A9 FF", 42) + " 60"},
     };
     for (const auto& row : rows) {
         assemble_quietly(row.source);
         EXPECT_EQ(ctx.error, 0) << row.source << ": " << only_message();
         EXPECT_EQ(hex_bytes(bytes()), row.bytes) << row.source;
         int32_t expected = ctx.start_address;
+        std::vector<int32_t> line_address(static_cast<std::size_t>(ctx.line_count) + 1, -1);
         for (const auto& rec : ctx.statements) {
             EXPECT_EQ(rec.address, expected) << row.source;
+            if (line_address[static_cast<std::size_t>(rec.line_number)] < 0) {
+                line_address[static_cast<std::size_t>(rec.line_number)] = expected;
+            }
             expected += statement_length(rec);
+        }
+        for (const auto& label : ctx.labels) {
+            EXPECT_EQ(label.address, line_address[static_cast<std::size_t>(label.line)]) << label.name << " in\n" << row.source;
         }
     }
 }
