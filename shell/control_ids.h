@@ -45,10 +45,13 @@ inline constexpr int32_t AssembleP00Button = 44;
 inline constexpr int32_t FindButton = 46;
 
 // ---- Controls of the other windows that the main loop dispatches on -----------------------------
+inline constexpr int32_t FindSearchLabel = 27;   // "Search For:"
 inline constexpr int32_t FindSearchField = 28;
 inline constexpr int32_t FindStartButton = 29;   // "Find"
 inline constexpr int32_t ReplaceWithBox = 30;    // "Replace With"
+inline constexpr int32_t ReplaceTextField = 31;
 inline constexpr int32_t FindNextButton = 32;    // "Find Next"
+inline constexpr int32_t AllInstancesBox = 47;   // "All Instances"
 
 // ---- Menus --------------------------------------------------------------------------------------
 inline constexpr int32_t MainMenuBar = 0;    // menu bar of the main window

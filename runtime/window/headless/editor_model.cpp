@@ -133,10 +133,18 @@ bool EditorModel::replace_selection(std::string_view text) {
 void EditorModel::splice(int32_t position, int32_t count, std::string_view text,
                          const std::vector<int32_t>& colours) {
     const auto at = static_cast<std::size_t>(position);
+    const bool breaks_changed =
+        text.find('\n') != std::string_view::npos ||
+        std::string_view(text_).substr(at, static_cast<std::size_t>(count)).find('\n') !=
+            std::string_view::npos;
     text_.replace(at, static_cast<std::size_t>(count), text);
     colours_.erase(colours_.begin() + position, colours_.begin() + position + count);
     colours_.insert(colours_.begin() + position, colours.begin(), colours.end());
-    lines_.text_changed_from(position);
+    if (breaks_changed) {
+        lines_.text_changed_from(position);
+    } else {
+        lines_.text_replaced_within_line(position, count, static_cast<int32_t>(text.size()));
+    }
 }
 
 bool EditorModel::edit(int32_t position, int32_t count, std::string_view text) {

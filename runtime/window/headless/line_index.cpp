@@ -12,6 +12,20 @@ void LineIndex::text_changed_from(int32_t position) {
     scanned_ = std::min(scanned_, std::max(position, 0));
 }
 
+void LineIndex::text_replaced_within_line(int32_t position, int32_t count, int32_t inserted) {
+    // No start lies inside the replaced characters, so every start after position moves.
+    const int32_t delta = inserted - count;
+    for (auto start = std::upper_bound(starts_.begin(), starts_.end(), position);
+         start != starts_.end(); ++start) {
+        *start += delta;
+    }
+    if (scanned_ >= position + count) {
+        scanned_ += delta;
+    } else if (scanned_ > position) {
+        scanned_ = position;  // the scan stopped inside them; nothing after them is known yet
+    }
+}
+
 void LineIndex::reset() {
     starts_.assign(1, 0);
     scanned_ = 0;

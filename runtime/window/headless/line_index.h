@@ -14,6 +14,9 @@ class LineIndex {
 public:
     // The text at positions >= position changed (inserted, removed or replaced).
     void text_changed_from(int32_t position);
+    // count characters at position were replaced by inserted others, and neither held a line
+    // break: the lines after them keep their breaks and only move.
+    void text_replaced_within_line(int32_t position, int32_t count, int32_t inserted);
     // Forget everything (the text was replaced as a whole).
     void reset();
 

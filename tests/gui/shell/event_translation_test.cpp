@@ -191,7 +191,8 @@ TEST_F(EventTranslation, ToolbarButtonAndMenuItemReachTheirCommands) {
     ASSERT_NE(find, nullptr);
     QTest::mouseClick(find, Qt::LeftButton);
     deliver_and_run();
-    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Find")});
+    EXPECT_NE(qt_window_widget(FindWindow), nullptr);
+    EXPECT_TRUE(message_log().empty());
     EXPECT_EQ(state.event_handled, 1);
 
     clear_logs();

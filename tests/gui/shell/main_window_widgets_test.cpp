@@ -25,21 +25,6 @@ namespace {
 
 using MainWindowWidgets = ShellGuiTest;
 
-// True when the widget is of the Qt class that shows that kind of control.
-bool widget_fits_kind(QWidget* widget, ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Editor: return qobject_cast<QPlainTextEdit*>(widget) != nullptr;
-        case ControlKind::TextField: return qobject_cast<QLineEdit*>(widget) != nullptr;
-        case ControlKind::Button: return qobject_cast<QPushButton*>(widget) != nullptr;
-        case ControlKind::Label: return qobject_cast<QLabel*>(widget) != nullptr;
-        case ControlKind::ListBox: return qobject_cast<QListWidget*>(widget) != nullptr;
-        case ControlKind::ImageButton: return qobject_cast<QToolButton*>(widget) != nullptr;
-        case ControlKind::ProgressBar: return qobject_cast<QProgressBar*>(widget) != nullptr;
-        case ControlKind::TabStrip: return qobject_cast<QTabBar*>(widget) != nullptr;
-        default: return false;
-    }
-}
-
 TEST_F(MainWindowWidgets, WindowTitleClientSizeAndFixedFrame) {
     QWidget* window = qt_window_widget(MainWindow);
     ASSERT_NE(window, nullptr);

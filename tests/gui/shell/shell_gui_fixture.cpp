@@ -1,6 +1,15 @@
 #include "tests/gui/shell/shell_gui_fixture.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QToolButton>
 
 #include <cstdlib>
 #include <fstream>
@@ -60,6 +69,21 @@ std::vector<std::string> ShellGuiTest::message_texts() {
 
 std::string not_available(std::string_view command) {
     return std::string(command) + " is not available yet.";
+}
+
+bool widget_fits_kind(QWidget* widget, ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Editor: return qobject_cast<QPlainTextEdit*>(widget) != nullptr;
+        case ControlKind::TextField: return qobject_cast<QLineEdit*>(widget) != nullptr;
+        case ControlKind::Button: return qobject_cast<QPushButton*>(widget) != nullptr;
+        case ControlKind::Label: return qobject_cast<QLabel*>(widget) != nullptr;
+        case ControlKind::CheckBox: return qobject_cast<QCheckBox*>(widget) != nullptr;
+        case ControlKind::ListBox: return qobject_cast<QListWidget*>(widget) != nullptr;
+        case ControlKind::ImageButton: return qobject_cast<QToolButton*>(widget) != nullptr;
+        case ControlKind::ProgressBar: return qobject_cast<QProgressBar*>(widget) != nullptr;
+        case ControlKind::TabStrip: return qobject_cast<QTabBar*>(widget) != nullptr;
+        default: return false;
+    }
 }
 
 }  // namespace tarvok::gui

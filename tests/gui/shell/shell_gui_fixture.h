@@ -42,4 +42,7 @@ private:
 
 std::string not_available(std::string_view command);
 
+// True when the widget is of the Qt class that shows that kind of control.
+bool widget_fits_kind(QWidget* widget, ControlKind kind);
+
 }  // namespace tarvok::gui

@@ -68,10 +68,10 @@ INSTANTIATE_TEST_SUITE_P(
         file_menu(0, {NewSourceQuestion}, {}), file_menu(1, {}, {"Load Source"}),
         menu(2, {"Merge Binary Into Source"}), menu(3, {"Merge Prg Into Source"}),
         menu(4, {"Merge Source File"}), file_menu(5, {}, {"Save Source"}),
-        file_menu(6, {NothingSelected}, {}), menu(13, {"Find"}), menu(15, {"Select Text Colour"}),
+        file_menu(6, {NothingSelected}, {}), menu(15, {"Select Text Colour"}),
         menu(16, {"Select Background Colour"}), menu(17, {"Select Font"}), menu(20, {}),
         menu(24, {}), menu(99, {}),
-        menu(102, {"Merge Source File"}), menu(106, {"Find"}),
+        menu(102, {"Merge Source File"}),
         menu(108, {"Select Background Colour"}), menu(109, {"Select Text Colour"}),
         menu(110, {"Merge Prg Into Source"}), menu(111, {"Merge Binary Into Source"}),
         file_menu(112, {NothingSelected}, {}),
@@ -79,7 +79,6 @@ INSTANTIATE_TEST_SUITE_P(
         file_button(33, {NewSourceQuestion}, {}), file_button(34, {}, {"Load Source"}),
         file_button(35, {}, {"Save Source"}),
         control(41, {"Select Text Colour"}), control(42, {"Select Background Colour"}),
-        control(46, {"Find"}),
         control(4, {}), control(10, {}),
         control(12, {}), control(14, {})),
     [](const ::testing::TestParamInfo<CommandRow>& info) {
@@ -355,14 +354,15 @@ TEST_F(WindowEventTest, FindWindowButtonsStartAndContinueTheSearch) {
     post_and_run(EventControl, FindWindow, FindStartButton);
     EXPECT_EQ(state.find_start, 0);
     EXPECT_EQ(state.continue_search, 0);
-    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Find Text")});
+    // The search reads the (missing) search field and reports it empty.
+    EXPECT_EQ(message_texts(), std::vector<std::string>{"No Search String Entered"});
 
     state.find_start = 5;
     clear_logs();
     post_and_run(EventControl, FindWindow, FindNextButton);
     EXPECT_EQ(state.find_start, 5);
     EXPECT_EQ(state.continue_search, 1);
-    EXPECT_EQ(message_texts(), std::vector<std::string>{not_available("Find Text")});
+    EXPECT_EQ(message_texts(), std::vector<std::string>{"No Search String Entered"});
 
     clear_logs();
     post_and_run(EventControl, FindWindow, FindSearchField);

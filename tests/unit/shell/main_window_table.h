@@ -1,7 +1,7 @@
 #pragma once
 // What the main window must hold, written out independently of the code that builds it: every
-// control in creation order, the menu bar and the popup menu. The headless and the Qt tests both
-// check the real window against these tables.
+// control in creation order, the menu bar and the popup menu; and the controls of the find
+// window. The headless and the Qt tests both check the real windows against these tables.
 
 #include <cstdint>
 #include <string_view>
@@ -72,6 +72,22 @@ inline const std::vector<Control>& main_window_controls() {
         {45, ControlKind::ProgressBar, 10, 440, 620, 20, "", 0, "Assembly Progress"},
         {46, ControlKind::ImageButton, 80, 0, 20, 20, "", 0, "Find Text"},
         {3, ControlKind::TabStrip, 630, 60, 130, 20, "", 0, ""},
+    };
+    return rows;
+}
+
+// The find window (window 4), in creation order.
+inline const std::vector<Control>& find_window_controls() {
+    static const std::vector<Control> rows = {
+        {27, ControlKind::Label, 40, 10, 60, 20, "Search For:", 0, ""},
+        {28, ControlKind::TextField, 100, 10, 190, 20, "", 0, "Text To Search For"},
+        {29, ControlKind::Button, 100, 70, 90, 20, "Find", 0, ""},
+        {30, ControlKind::CheckBox, 10, 40, 90, 20, "Replace With", 0,
+         "Tick This To Replace Seached For Text"},
+        {31, ControlKind::TextField, 100, 40, 190, 20, "", 0, "Text to Replace With"},
+        {32, ControlKind::Button, 200, 70, 90, 20, "Find Next", 0, ""},
+        {47, ControlKind::CheckBox, 10, 70, 80, 20, "All Instances", 0,
+         "Will Find And Replace all Instances"},
     };
     return rows;
 }

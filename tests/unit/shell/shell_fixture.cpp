@@ -1,5 +1,6 @@
 #include "tests/unit/shell/shell_fixture.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -59,6 +60,12 @@ std::vector<std::string> ShellTest::message_texts() {
         texts.push_back(message.text);
     }
     return texts;
+}
+
+int32_t selected_editor_line() {
+    const std::string text = editor_text();
+    const auto end = static_cast<std::ptrdiff_t>(editor_selection().end);
+    return static_cast<int32_t>(std::count(text.begin(), text.begin() + end, '\n'));
 }
 
 std::string not_available(std::string_view command) {

@@ -44,6 +44,9 @@ private:
     std::filesystem::path previous_folder_;
 };
 
+// 0-based line of the end of the main editor's selection.
+int32_t selected_editor_line();
+
 // The text a command that is not built yet shows.
 std::string not_available(std::string_view command);
 

@@ -1,6 +1,5 @@
 // The symbol list panel: refreshing the list from the tab strip and the refresh button, a clicked
 // symbol's value and line, and the jump to a symbol's line on a double click.
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -160,12 +159,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- A double click: the symbol's line ----------------------------------------------------------
 
-// 0-based line of the end of the editor's selection.
-int32_t selected_line() {
-    const std::string text = editor_text();
-    const auto end = static_cast<std::ptrdiff_t>(editor_selection().end);
-    return static_cast<int32_t>(std::count(text.begin(), text.begin() + end, '\n'));
-}
 
 struct GotoRow {
     const char* name;
@@ -199,7 +192,7 @@ TEST_P(GotoSymbolTest, AssemblesQuietlyThenSelectsTheLine) {
         EXPECT_EQ(editor_selection().start, 0);
         EXPECT_EQ(editor_selection().end, 0);
     } else {
-        EXPECT_EQ(selected_line(), row.line);
+        EXPECT_EQ(selected_editor_line(), row.line);
     }
     EXPECT_EQ(list_items(), items) << "the list is not refilled";
     EXPECT_EQ(editor_text(), row.clicked);

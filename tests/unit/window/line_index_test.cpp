@@ -38,14 +38,23 @@ TEST(LineIndex, FollowsRandomEdits) {
     std::string text = "lda #1\nsta $d020\n\nrts";
     LineIndex index;
     expect_matches_scan(index, text);
-    const std::string pieces[] = {"\n", "a", "lda #$10\n", "\n\n", "x\ny", ""};
+    const std::string pieces[] = {"\n", "a", "lda #$10\n", "\n\n", "x\ny", "", "ldx", "sta $d021"};
     for (int step = 0; step < 400; ++step) {
         const auto position = static_cast<int32_t>(random() % (text.size() + 1));
         const auto removed = static_cast<int32_t>(
             std::min<std::size_t>(random() % 4, text.size() - static_cast<std::size_t>(position)));
         const std::string& piece = pieces[random() % std::size(pieces)];
+        // Edits that neither remove nor insert a line break only move the later lines.
+        const bool within_line =
+            piece.find('\n') == std::string::npos &&
+            text.substr(static_cast<std::size_t>(position), static_cast<std::size_t>(removed))
+                    .find('\n') == std::string::npos;
         text.replace(static_cast<std::size_t>(position), static_cast<std::size_t>(removed), piece);
-        index.text_changed_from(position);
+        if (within_line && step % 2 == 0) {
+            index.text_replaced_within_line(position, removed, static_cast<int32_t>(piece.size()));
+        } else {
+            index.text_changed_from(position);
+        }
         if (step % 3 == 0) expect_matches_scan(index, text);  // questions between some edits only
     }
     expect_matches_scan(index, text);
