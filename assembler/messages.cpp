@@ -25,7 +25,7 @@ void show_progress(const AssemblyContext& ctx) {
     set_control_state(ProgressBar, ctx.progress);
 }
 
-void reset_assembly(AssemblyContext& ctx, const SourceDocument& doc) {
+void clear_assembly_lists(AssemblyContext& ctx) {
     ctx.variables.clear();
     ctx.statements.clear();
     ctx.labels.clear();
@@ -40,6 +40,10 @@ void reset_assembly(AssemblyContext& ctx, const SourceDocument& doc) {
     ctx.statement_class = StatementClass::NoStatement;
     ctx.current_record = -1;
     ctx.current_mode = 0;
+}
+
+void reset_assembly(AssemblyContext& ctx, const SourceDocument& doc) {
+    clear_assembly_lists(ctx);
     ctx.progress = 0;
     show_progress(ctx);
     // Repainting removes any colouring left from before.

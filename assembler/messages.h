@@ -23,6 +23,10 @@ void show_progress(const AssemblyContext& ctx);
 // in the document's colours (each only when one has been chosen).
 void reset_assembly(AssemblyContext& ctx, const SourceDocument& doc);
 
+// Empties every list of the context and sets its per-line arrays and counters back, as
+// reset_assembly does, but leaves the progress bar and the editor alone.
+void clear_assembly_lists(AssemblyContext& ctx);
+
 // Colours the whole editor text in the document's text colour, when one has been chosen.
 void paint_editor_text(const SourceDocument& doc);
 // paint_editor_text, then the editor background in the document's background colour, when one

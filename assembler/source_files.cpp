@@ -14,7 +14,7 @@ namespace tarvok {
 
 namespace {
 
-// Opens a file for reading; reason says why it cannot be opened.
+// Opens a file for one of the readers below; reason says why it cannot be opened.
 FileHandle open_file(std::string_view path, SourceFile& result) {
     std::error_code ec;
     if (std::filesystem::is_directory(std::filesystem::path(std::string(path)), ec)) {
@@ -57,6 +57,48 @@ SourceFile read_source_file(std::string_view path, int32_t limit) {
     }
     result.status = SourceFileStatus::Read;
     return result;
+}
+
+SourceFile read_data_file(std::string_view path, bool skip_load_address, int32_t limit) {
+    SourceFile result;
+    FileHandle file = open_file(path, result);
+    if (!file) {
+        return result;
+    }
+    const std::size_t most = static_cast<std::size_t>(limit < 0 ? 0 : limit) / 2;
+    std::size_t skip = skip_load_address ? 2 : 0;
+    std::array<char, 65536> buffer{};
+    for (;;) {
+        const std::size_t n = file.read_bytes(buffer.data(), buffer.size());
+        const std::size_t skipped = skip < n ? skip : n;
+        skip -= skipped;
+        result.text.append(buffer.data() + skipped, n - skipped);
+        if (result.text.size() > most) {
+            result.status = SourceFileStatus::TooLong;
+            result.text.clear();
+            return result;
+        }
+        if (n < buffer.size()) {
+            break;
+        }
+    }
+    result.status = SourceFileStatus::Read;
+    return result;
+}
+
+std::string data_lines(std::string_view bytes) {
+    constexpr std::size_t ValuesPerLine = 8;
+    std::string lines;
+    lines.reserve(bytes.size() * 4 + bytes.size() / ValuesPerLine * 6 + 6);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i % ValuesPerLine == 0) {
+            lines += i == 0 ? "byte " : "\nbyte ";
+        } else {
+            lines += ',';
+        }
+        lines += format_decimal(static_cast<unsigned char>(bytes[i]));
+    }
+    return lines;
 }
 
 std::string source_file_bytes() {

@@ -1,6 +1,7 @@
 #pragma once
-// Source text files as the editor takes them in and gives them out: reading a source file the way
-// Load Source reads one, and the bytes Save Source writes.
+// Source text and data files as the editor takes them in and gives them out: reading a source
+// file the way Load Source and Merge Source read one, reading a binary or PRG file for its data
+// lines, and the bytes Save Source writes.
 
 #include <cstdint>
 #include <string>
@@ -29,6 +30,15 @@ struct SourceFile {
 // longer than any text the editor could hold (limit characters, each line break one character,
 // and a CR LF pair is one line break), so a huge file is refused without being read whole.
 SourceFile read_source_file(std::string_view path, int32_t limit);
+
+// Every byte of a binary or PRG file, without the first two (the load address of a PRG file) when
+// skip_load_address is set. Refused as TooLong when its data lines could not fit into limit
+// characters: each byte takes at least two ("0,").
+SourceFile read_data_file(std::string_view path, bool skip_load_address, int32_t limit);
+
+// Data lines for the bytes: "byte " and up to eight decimal values separated by "," per line,
+// lines separated by "\n", none for no bytes (byte 169,0,141,32,208,96,0,255).
+std::string data_lines(std::string_view bytes);
 
 // The editor's text as Save Source writes it: every line from the first to one past the last (an
 // empty text) followed by CR LF, then one zero byte. An empty editor gives 0D 0A 00.
