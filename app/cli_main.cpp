@@ -1,5 +1,7 @@
 #include "app/cli_main.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -82,6 +84,20 @@ int usage_error(std::ostream& err, const std::string& problem) {
     return ExitUsage;
 }
 
+// Flushes standard output; false, after saying so on standard error, when it could not be written
+// (a full disk, a pipe nobody reads).
+bool written_out(std::ostream& out, std::ostream& err) {
+    errno = 0;
+    out.flush();
+    if (out) {
+        return true;
+    }
+    const int cause = errno;
+    err << "tarvok-asm: cannot write to standard output" << (cause != 0 ? ": " + std::string(std::strerror(cause)) : "")
+        << '\n';
+    return false;
+}
+
 std::string too_long_text(const std::string& source) {
     return source + ": the source text is longer than the editor's limit of 1,000,000 characters\n";
 }
@@ -96,11 +112,11 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
     const CliOptions& options = parsed.options;
     if (options.help) {
         out << usage_text();
-        return ExitWritten;
+        return written_out(out, err) ? ExitWritten : ExitUsage;
     }
     if (options.version) {
         out << "tarvok-asm " << TARVOK_VERSION << '\n';
-        return ExitWritten;
+        return written_out(out, err) ? ExitWritten : ExitUsage;
     }
 
     const SourceFile file = read_source_file(options.source, EditorTextLimit);
@@ -142,12 +158,17 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
         script_text_answer(options.p00_name);
     }
     script_file_answer(output);
+    AssemblyContext ctx;
+    // A box that selects its line only once it is answered is printed with that line.
     set_message_observer([&](const MessageRecord& message) {
-        err << message_line(options.source, message) << '\n';
+        MessageRecord shown = message;
+        if (ctx.line_selected_after_box >= 0) {
+            shown.selected_line = ctx.line_selected_after_box;
+        }
+        err << message_line(options.source, shown) << '\n';
         err.flush();
     });
 
-    AssemblyContext ctx;
     SourceDocument doc;
     doc.source_path = options.source;
     doc.loaded_path = options.source;
@@ -175,6 +196,9 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
 
     if (options.symbols) {
         out << symbol_listing(ctx);
+        if (!written_out(out, err)) {
+            return ExitNotWritten;
+        }
     }
     return ctx.output_written != 0 ? ExitWritten : ExitNotWritten;
 }

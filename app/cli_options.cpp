@@ -132,8 +132,9 @@ std::string usage_text() {
            "\n"
            "Every message of the assembly goes to standard error as SOURCE:LINE: TITLE: TEXT.\n"
            "Exit status: 0 when the program file was written, 1 when it was not (an error\n"
-           "stopped the assembly or there was nothing to save), 2 for a usage error or a\n"
-           "source file that cannot be read.\n";
+           "stopped the assembly or there was nothing to save) or the symbols could not be\n"
+           "written, 2 for a usage error, a source file that cannot be read, or help or\n"
+           "version text that could not be written.\n";
 }
 
 }  // namespace tarvok

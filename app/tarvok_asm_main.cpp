@@ -1,5 +1,6 @@
 // tarvok-asm: the command-line assembler. Assembles one source file into a PRG or P00 file over
 // the in-memory window layer; every message box becomes a line on standard error.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,6 +8,9 @@
 #include "app/cli_main.h"
 
 int main(int argc, char** argv) {
+    // A reader that went away makes a write to standard output fail, which is reported, instead of
+    // ending the program silently.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         args.emplace_back(argv[i]);

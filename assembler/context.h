@@ -87,6 +87,8 @@ struct AssemblyContext {
     int32_t insert_line = 0;
     int32_t current_line = 0;
     int16_t progress = 0;
+    // While a box of show_error_then_goto is up: the line selected once it is answered; else -1.
+    int32_t line_selected_after_box = -1;
 
     // Statement pass: the class of the line being handled, and the instruction record created
     // for it (-1 while the line has none).

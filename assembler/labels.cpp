@@ -87,9 +87,8 @@ void collect_labels(AssemblyContext& ctx) {
             p < t.size() ? remove_text(remove_text(remove_text(t.substr(p + 1), "\t"), "\n"), " ")
                          : std::string();
         if (rest.empty()) {
-            show_error("Lable Error.", "Lable Is Not Marked against op or data value.");
             ctx.error = 1;
-            goto_source_line(i);
+            show_error_then_goto(ctx, "Lable Error.", "Lable Is Not Marked against op or data value.", i);
             return;
         }
         ctx.labels.push_back(LabelEntry{std::move(word), ordinal, -1, i});

@@ -21,6 +21,13 @@ void show_error(std::string_view title, std::string_view text) {
     show_message(title, text, ButtonsOk);
 }
 
+void show_error_then_goto(AssemblyContext& ctx, std::string_view title, std::string_view text, int32_t i) {
+    ctx.line_selected_after_box = i;
+    show_error(title, text);
+    ctx.line_selected_after_box = -1;
+    goto_source_line(i);
+}
+
 void show_progress(const AssemblyContext& ctx) {
     set_control_state(ProgressBar, ctx.progress);
 }

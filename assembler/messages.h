@@ -16,6 +16,11 @@ void goto_source_line(int32_t i);
 // Modal error box with an OK button, owned by the main window.
 void show_error(std::string_view title, std::string_view text);
 
+// The same box for a message that selects its line only once it is answered: the box appears
+// over the selection as it was, then line i is selected. While the box is up,
+// ctx.line_selected_after_box holds i, so that whoever watches the boxes knows the line it is about.
+void show_error_then_goto(AssemblyContext& ctx, std::string_view title, std::string_view text, int32_t i);
+
 // Sets the progress bar to ctx.progress.
 void show_progress(const AssemblyContext& ctx);
 

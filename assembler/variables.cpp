@@ -61,8 +61,7 @@ bool read_definition(AssemblyContext& ctx, int32_t i) {
         return false;
     }
     if (entry.name == "a" || entry.name == "A") {
-        show_error("Variable Error", "Please Don`t Use `a` as a Variable,only use with ASL A,Ect");
-        goto_source_line(i);
+        show_error_then_goto(ctx, "Variable Error", "Please Don`t Use `a` as a Variable,only use with ASL A,Ect", i);
         ctx.error = 1;
     }
     entry.size = entry.value <= 255 ? 1 : 2;

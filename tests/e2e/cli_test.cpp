@@ -132,6 +132,12 @@ const MessageRow MessageRows[] = {
     {"TextAfterZeroByteIgnored", std::string("*=$c000\n nop\n") + std::string(1, '\0') + " lda foo\n", ""},
     {"BranchOutOfRange", "*=$c000\n bne far\n" + repeated(" lda $0400\n", 64) + "far rts\n",
      "bad.asm:2: Branch Error.: Branch Out Of Range  far\n"},
+    // These boxes appear before their line is selected: each is printed with the line selected after it.
+    {"LetterAAsVariableTwice", "*=$1000\na = 5\nb = 6\na = 7\n nop\n",
+     "bad.asm:2: Variable Error: Please Don`t Use `a` as a Variable,only use with ASL A,Ect\n"
+     "bad.asm:4: Variable Error: Please Don`t Use `a` as a Variable,only use with ASL A,Ect\n"
+     "bad.asm:4: Variable Error.: Double Defined Variable `a`At  Line No 3\n"},
+    {"LoneLabel", "*=$1000\n nop\nlonely\n", "bad.asm:3: Lable Error.: Lable Is Not Marked against op or data value.\n"},
 };
 
 class Messages : public ::testing::TestWithParam<MessageRow> {};
@@ -196,6 +202,41 @@ TEST(CommandLine, SymbolListingAfterAnError) {
     // The labels were collected before the operand failed; their addresses never were.
     EXPECT_EQ(r.out, "variable v 1 2\nlabel here -1 3\n");
 }
+
+struct FailedOutputRow {
+    const char* name;
+    std::vector<std::string> args;
+    OutputSink sink;
+    int exit_code;
+    std::string err;
+};
+
+void PrintTo(const FailedOutputRow& row, std::ostream* os) { *os << row.name; }
+
+const std::string NoSpace = "tarvok-asm: cannot write to standard output: No space left on device\n";
+const std::string BrokenPipe = "tarvok-asm: cannot write to standard output: Broken pipe\n";
+
+const FailedOutputRow FailedOutputRows[] = {
+    {"HelpIntoFullDevice", {"--help"}, OutputSink::DeviceFull, 2, NoSpace},
+    {"VersionIntoFullDevice", {"--version"}, OutputSink::DeviceFull, 2, NoSpace},
+    {"SymbolsIntoFullDevice", {"--symbols", "prog.asm"}, OutputSink::DeviceFull, 1, NoSpace},
+    {"HelpIntoClosedPipe", {"--help"}, OutputSink::ClosedPipe, 2, BrokenPipe},
+    {"SymbolsIntoClosedPipe", {"--symbols", "prog.asm"}, OutputSink::ClosedPipe, 1, BrokenPipe},
+};
+
+class FailedOutput : public ::testing::TestWithParam<FailedOutputRow> {};
+
+TEST_P(FailedOutput, IsReportedAndFailsTheRun) {
+    const FailedOutputRow& row = GetParam();
+    TempFolder dir;
+    dir.write("prog.asm", GoodProgram);
+    const ProcessResult r = run_process(Asm, row.args, dir.path().string(), row.sink);
+    EXPECT_EQ(r.exit_code, row.exit_code);
+    EXPECT_EQ(r.err, row.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FailedOutput, ::testing::ValuesIn(FailedOutputRows),
+                         [](const ::testing::TestParamInfo<FailedOutputRow>& info) { return std::string(info.param.name); });
 
 TEST(CommandLine, NoSymbolsWithoutTheOption) {
     TempFolder dir;

@@ -18,7 +18,7 @@ namespace {
 
 // Runs the program in a child with its outputs sent to files in the capture folder.
 int spawn_and_wait(const std::string& program, const std::vector<std::string>& args, const std::string& cwd,
-                   const std::string& out_path, const std::string& err_path) {
+                   const std::string& out_path, const std::string& err_path, OutputSink sink) {
     std::vector<std::string> words;
     words.push_back(program);
     words.insert(words.end(), args.begin(), args.end());
@@ -30,7 +30,16 @@ int spawn_and_wait(const std::string& program, const std::vector<std::string>& a
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int pipe_ends[2] = {-1, -1};
+    if (sink == OutputSink::ClosedPipe && ::pipe(pipe_ends) == 0) {
+        ::close(pipe_ends[0]);  // nobody will ever read
+        posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
+        posix_spawn_file_actions_addclose(&actions, pipe_ends[1]);
+    } else {
+        const bool full = sink == OutputSink::DeviceFull;
+        posix_spawn_file_actions_addopen(&actions, 1, full ? "/dev/full" : out_path.c_str(),
+                                         full ? O_WRONLY : O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
     posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     // A relative program path is meant from the test's folder, not from cwd.
@@ -44,6 +53,9 @@ int spawn_and_wait(const std::string& program, const std::vector<std::string>& a
     pid_t pid = 0;
     const int started = posix_spawnp(&pid, resolved.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    if (pipe_ends[1] >= 0) {
+        ::close(pipe_ends[1]);
+    }
     if (started != 0) {
         return -1;
     }
@@ -57,12 +69,12 @@ int spawn_and_wait(const std::string& program, const std::vector<std::string>& a
 }  // namespace
 
 ProcessResult run_process(const std::string& program, const std::vector<std::string>& args,
-                          const std::string& cwd) {
+                          const std::string& cwd, OutputSink sink) {
     TempFolder capture;
     ProcessResult result;
     const std::string out_path = capture.file("stdout");
     const std::string err_path = capture.file("stderr");
-    result.exit_code = spawn_and_wait(program, args, cwd, out_path, err_path);
+    result.exit_code = spawn_and_wait(program, args, cwd, out_path, err_path, sink);
     result.out = read_bytes(out_path);
     result.err = read_bytes(err_path);
     return result;
