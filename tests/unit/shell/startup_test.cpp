@@ -1,6 +1,8 @@
 // Start-up: what the program shows and holds before the first event.
+#include <filesystem>
 #include <string>
 
+#include "assembler/display_ids.h"
 #include "codegen/instruction_table.h"
 #include "shell/control_ids.h"
 #include "shell/shell.h"
@@ -93,6 +95,53 @@ TEST_F(StartUpTest, RunShellEndsWithExitCodeZeroAndClosesItsWindows) {
     ASSERT_EQ(message_log().size(), 1u);
     EXPECT_EQ(message_log()[0].title, "Quit Assembler?");
 }
+
+struct StartFileRow {
+    const char* name;
+    std::string argument;  // as given on the command line, in the test's working folder
+    std::string full;      // the file it names, in the working folder
+    bool loads;
+};
+
+void PrintTo(const StartFileRow& row, std::ostream* os) { *os << row.name; }
+
+const StartFileRow StartFileRows[] = {
+    {"NameInTheWorkingFolder", "prog.asm", "prog.asm", true},
+    {"RelativePathIsMadeFull", "./sub/../prog.asm", "prog.asm", true},
+    {"MissingFile", "missing.asm", "missing.asm", false},
+    {"Folder", "sub", "sub", false},
+};
+
+class StartFile : public ShellTest, public ::testing::WithParamInterface<StartFileRow> {};
+
+// A file named on the command line is loaded after start-up as if chosen in the Load Source
+// requester: control 2 shows its full path; one that cannot be opened leaves the start-up text.
+TEST_P(StartFile, LoadsAsIfChosenInLoadSource) {
+    const StartFileRow& row = GetParam();
+    std::filesystem::create_directory(path_of("sub"));
+    write_file("prog.asm", "*=$c000\r\n rts\r\n");
+    start();
+    load_start_file(state, ctx, row.argument);
+    EXPECT_EQ(state.loaded_path, path_of(row.full));
+    if (row.loads) {
+        EXPECT_TRUE(message_log().empty());
+        EXPECT_EQ(get_control_text(CurrentSourceField), path_of("prog.asm"));
+        EXPECT_EQ(state.source_path, path_of("prog.asm"));
+        EXPECT_EQ(get_item_text(SourceEditor, 0), "*=$c000");
+        EXPECT_EQ(get_item_text(SourceEditor, 1), " rts");
+        EXPECT_EQ(ctx.error, 0);
+    } else {
+        ASSERT_EQ(message_log().size(), 1u);
+        EXPECT_EQ(message_log()[0].title, "Load Error.");
+        EXPECT_EQ(message_log()[0].text, "Couldn't open the file!");
+        EXPECT_EQ(get_control_text(CurrentSourceField), "Current Source");
+        EXPECT_EQ(editor_text(), std::string(expected::ExampleLine) + "\n\n");
+        EXPECT_EQ(ctx.error, 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, StartFile, ::testing::ValuesIn(StartFileRows),
+                         [](const ::testing::TestParamInfo<StartFileRow>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tarvok::testing
