@@ -54,6 +54,17 @@ std::string read_text_lines(FileHandle& file) {
     return text;
 }
 
+// The tables of the help text and the memory map line up only in a fixed-pitch font. Without
+// one the editor keeps the default font.
+void show_in_fixed_pitch(int32_t editor) {
+    for (const std::string_view face : {"Monospace", "Courier"}) {
+        if (const FontHandle font = load_font(ReferenceTextFont, face, 9, 0); font != 0) {
+            set_control_font(editor, font);
+            return;
+        }
+    }
+}
+
 void show_text_file(SourceDocument& doc, const std::vector<std::string>& shipped_folders,
                     const TextWindow& window) {
     // Opening the window again replaces the open one, so the text is never shown twice.
@@ -62,6 +73,7 @@ void show_text_file(SourceDocument& doc, const std::vector<std::string>& shipped
         return;
     }
     create_editor(window.editor, 10, 10, window.editor_width, window.editor_height);
+    show_in_fixed_pitch(window.editor);
     use_window(window.number);
     FileHandle file = open_shipped_file(window.file_name, shipped_folders, doc.source_path);
     if (!file.is_open()) {

@@ -1,22 +1,32 @@
 #include "tools/shipped_files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 namespace tarvok {
 
-#ifndef TARVOK_DATA_DIR
-#error "TARVOK_DATA_DIR must name the installed data folder (set by the build)"
+#if !defined(TARVOK_DATA_DIR) || !defined(TARVOK_DATA_DIR_FROM_BIN)
+#error "the build must name the installed data folder"
 #endif
 
 std::vector<std::string> shipped_file_folders() {
     std::vector<std::string> folders;
+    auto add = [&folders](const std::filesystem::path& folder) {
+        const std::string name = folder.lexically_normal().string();
+        if (std::find(folders.begin(), folders.end(), name) == folders.end()) {
+            folders.push_back(name);
+        }
+    };
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error && program.has_parent_path()) {
-        folders.push_back(program.parent_path().string());
+        add(program.parent_path());
+        // An installation whose prefix was chosen when it was installed: the data folder as
+        // seen from the program's own folder.
+        add(program.parent_path() / TARVOK_DATA_DIR_FROM_BIN);
     }
-    folders.emplace_back(TARVOK_DATA_DIR);
+    add(TARVOK_DATA_DIR);
     return folders;
 }
 

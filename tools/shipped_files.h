@@ -11,8 +11,9 @@
 
 namespace tarvok {
 
-// The folders searched after the current one: the folder of the running executable, then the data
-// folder of the installation (<prefix>/share/tarvok). A folder that cannot be told is left out.
+// The folders searched after the current one: the folder of the running executable, the data
+// folder as seen from there (<prefix>/share/tarvok for <prefix>/bin), then the data folder the
+// program was built for. A folder that cannot be told is left out, and none comes twice.
 std::vector<std::string> shipped_file_folders();
 
 // Opens name in the current folder, else in each of folders in turn. path becomes what was

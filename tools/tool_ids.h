@@ -16,4 +16,6 @@ inline constexpr int32_t ScreenCodeField = 15;  // input and output of "Screen c
 inline constexpr int32_t MemoryMapEditor = 22;  // the text of the memory map window
 inline constexpr int32_t HelpEditor = 23;       // the text of the help window
 
+inline constexpr int32_t ReferenceTextFont = 1;  // the fixed-pitch font of those two editors
+
 }  // namespace tarvok

@@ -65,6 +65,7 @@ TEST_P(TextWindowTest, ShowsItsFileInAFreshWindowEveryTime) {
     EXPECT_EQ(editor.y, 10);
     EXPECT_EQ(editor.width, row.editor_width);
     EXPECT_EQ(editor.height, row.editor_height);
+    EXPECT_EQ(control_font_name(row.editor), "Monospace");
     EXPECT_EQ(editor_lines(row.editor),
               (std::vector<std::string>{"first", "second", "third", "last", ""}));
     EXPECT_EQ(state.source_path, row.file);
