@@ -210,6 +210,45 @@ std::vector<std::string> fixed_pieces(const Span& arg, const Constants& constant
     return pieces;
 }
 
+bool is_control_word(const std::string& word) {
+    return word == "if" || word == "for" || word == "while" || word == "switch" || word == "catch";
+}
+
+// The parameter list of the function whose body holds t[at]: the index of its "(", or 0 when
+// t[at] is not inside a function.
+std::size_t enclosing_parameters(const std::vector<Token>& t, std::size_t at) {
+    int depth = 0;
+    for (std::size_t i = at; i-- > 0;) {
+        if (t[i].text == "}") {
+            ++depth;
+        } else if (t[i].text == "{" && depth > 0) {
+            --depth;
+        } else if (t[i].text == "{") {
+            // An enclosing block: a function body follows its ")" (and words such as const).
+            std::size_t close = i;
+            while (close > 0 && t[close - 1].kind == TokenKind::Word) --close;
+            if (close == 0 || t[close - 1].text != ")") continue;
+            int nested = 0;
+            std::size_t open = close - 1;
+            while (open-- > 0) {
+                if (t[open].text == ")") ++nested;
+                if (t[open].text == "(" && nested-- == 0) break;
+            }
+            if (open > 0 && open < t.size() && t[open - 1].kind == TokenKind::Word &&
+                !is_control_word(t[open - 1].text)) {
+                return open;
+            }
+        }
+    }
+    return 0;
+}
+
+// A function that shows a box with a title of its own and a text its caller gives.
+struct Reporter {
+    std::string title;
+    std::size_t text_argument;
+};
+
 }  // namespace
 
 std::vector<ShownMessage> messages_in_sources(const std::filesystem::path& root,
@@ -231,6 +270,13 @@ std::vector<ShownMessage> messages_in_sources(const std::filesystem::path& root,
         }
     }
     std::vector<ShownMessage> messages;
+    std::unordered_map<std::string, Reporter> reporters;
+    auto add = [&](const Source& source, const Token& call, const std::string& title, const Span& text) {
+        for (const Span& choice : choices(text)) {
+            messages.push_back({source.name + ":" + std::to_string(call.line), title,
+                                fixed_pieces(choice, constants)});
+        }
+    };
     for (const Source& source : sources) {
         const std::vector<Token>& t = source.tokens;
         for (std::size_t i = 0; i + 1 < t.size(); ++i) {
@@ -240,10 +286,29 @@ std::vector<ShownMessage> messages_in_sources(const std::filesystem::path& root,
             const std::vector<Span> args = arguments(t, i + 1);
             if (args.size() < 2) continue;
             const std::vector<std::string> title = fixed_pieces(args[0], constants);
-            if (title.size() != 1) continue;  // a title passed in by the caller: a wrapper
-            for (const Span& text : choices(args[1])) {
-                messages.push_back({source.name + ":" + std::to_string(t[i].line), title[0],
-                                    fixed_pieces(text, constants)});
+            if (title.size() != 1) continue;  // a title passed in by the caller
+            add(source, t[i], title[0], args[1]);
+            // A text that is a parameter of the function around the call: its callers give it.
+            const std::size_t open = args[1].size() == 1 ? enclosing_parameters(t, i) : 0;
+            if (open == 0) continue;
+            const std::vector<Span> parameters = arguments(t, open);
+            for (std::size_t n = 0; n < parameters.size(); ++n) {
+                if (!parameters[n].empty() && parameters[n].back().text == args[1][0].text) {
+                    reporters[t[open - 1].text] = Reporter{title[0], n};
+                }
+            }
+        }
+    }
+    for (const Source& source : sources) {
+        const std::vector<Token>& t = source.tokens;
+        for (std::size_t i = 0; i + 1 < t.size(); ++i) {
+            const auto reporter = reporters.find(t[i].text);
+            if (reporter == reporters.end() || t[i + 1].text != "(") continue;
+            const std::vector<Span> args = arguments(t, i + 1);
+            const std::size_t n = reporter->second.text_argument;
+            // Calls that give a text of their own; the definition and declarations give none.
+            if (n < args.size() && !fixed_pieces(args[n], constants).empty()) {
+                add(source, t[i], reporter->second.title, args[n]);
             }
         }
     }

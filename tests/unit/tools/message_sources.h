@@ -2,7 +2,9 @@
 // Finds every message box the program can show by reading its own sources: each call of
 // show_error or show_message whose title is written in the call (a string literal or a named
 // string constant), with the fixed parts of its text. Parts built at run time (a name, a line
-// number) are left out; a text chosen with ?: gives one message per choice.
+// number) are left out; a text chosen with ?: gives one message per choice. When the text is a
+// parameter of the function around the call, every call of that function that gives a text of its
+// own is a message too.
 
 #include <filesystem>
 #include <string>
