@@ -47,9 +47,9 @@ private:
     bool started_ = false;
 };
 
-// Runs the assembly in the source file's folder, as the desktop program does once its Load
-// Source requester has opened that folder: include directives then find their files beside the
-// source. The previous working folder comes back afterwards.
+// Runs the assembly in the source file's folder: relative names in include directives then name
+// files beside the source, whatever folder tarvok-asm was started in. The previous working folder
+// comes back afterwards.
 class SourceFolder {
 public:
     explicit SourceFolder(const fs::path& source) {
@@ -172,27 +172,17 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
     SourceDocument doc;
     doc.source_path = options.source;
     doc.loaded_path = options.source;
+    doc.loaded_folder = fs::absolute(options.source, ec).parent_path().string();
     ctx.output_kind = options.p00 ? OutputKind::P00 : OutputKind::Prg;
     ctx.quiet = 0;
     ctx.keep_output_name = 1;
+    ctx.ask_include_names = 0;  // no file requester on a terminal: a directive must name its file
     load_opcode_table();
     {
         SourceFolder folder(options.source);
         assemble(ctx, doc);
     }
     set_message_observer(nullptr);
-
-    // An include directive without a file name asks with a file requester, which nobody can
-    // answer here; it may even have taken the answer meant for the save requester.
-    for (const RequesterRecord& r : requester_log()) {
-        if (r.kind == RequesterKind::OpenFile) {
-            err << options.source
-                << ": an include directive without a file name needs a file requester, which "
-                   "tarvok-asm cannot show; write the file name in double quotes\n";
-            ctx.output_written = 0;
-            break;
-        }
-    }
 
     if (options.symbols) {
         out << symbol_listing(ctx);

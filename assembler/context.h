@@ -108,6 +108,9 @@ struct AssemblyContext {
     // Set by the command-line assembler, which names its output file exactly: the writers then add
     // no extension to the path the save requester answers.
     uint8_t keep_output_name = 0;
+    // 0 for the command-line assembler, which cannot show a file requester: an include directive
+    // without a file name is an error there.
+    uint8_t ask_include_names = 1;
     // Set by a writer when it has written the program file of this run.
     uint8_t output_written = 0;
 };

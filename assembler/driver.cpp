@@ -2,6 +2,7 @@
 
 #include "assembler/display_ids.h"
 #include "assembler/expressions.h"
+#include "assembler/includes.h"
 #include "assembler/labels.h"
 #include "assembler/messages.h"
 #include "assembler/source_lines.h"
@@ -63,8 +64,9 @@ void assemble(AssemblyContext& ctx, SourceDocument& doc) {
     ctx.line_count = count_items(MainEditorId);
     ctx.lines.clear();
 
-    // Include directives are not expanded yet: the text is assembled as the editor holds it.
-    advance(ctx, 1);
+    // Include directives are expanded into the editor text: every later step sees ordinary lines.
+    IncludeExpansion includes(ctx, doc);
+    run_step(ctx, 1, [&] { includes.expand(); });
 
     ctx.line_kind.assign(static_cast<std::size_t>(ctx.line_count) + 1, Open);
     ctx.line_has_label.assign(static_cast<std::size_t>(ctx.line_count) + 1, 0);
@@ -105,6 +107,9 @@ void assemble(AssemblyContext& ctx, SourceDocument& doc) {
             write_p00_file(ctx, doc);
         }
     }
+
+    // The editor gets back the text it held before the run, whatever happened during it.
+    includes.restore();
 
     show_address(CodeStartDecimal, CodeStartHex, ctx.start_address);
     ctx.progress = 0;

@@ -18,6 +18,9 @@ struct SourceDocument {
     std::string default_path = "c:";          // default file name offered by the requesters
     std::string source_path;                  // file name last used by a file command or writer
     std::string loaded_path;                  // path chosen in the last Load Source requester
+    // Folder of the source file last loaded into the editor: an include name not found in the
+    // current folder is looked up there.
+    std::string loaded_folder;
     int32_t find_start = 0;                   // editor line at which the next search starts
 };
 

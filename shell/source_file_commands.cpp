@@ -1,6 +1,8 @@
 #include "shell/source_file_commands.h"
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "assembler/display_ids.h"
 #include "assembler/messages.h"
@@ -26,6 +28,13 @@ std::string with_filter_extension(std::string path, int32_t filter) {
         path += extension;
     }
     return path;
+}
+
+// The absolute folder of a file, "" when it cannot be told.
+std::string folder_of(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? std::string() : absolute.parent_path().string();
 }
 
 void refuse_load(AssemblyContext& ctx, std::string_view text) {
@@ -74,6 +83,7 @@ void load_source(ShellState& state, AssemblyContext& ctx, std::string_view name)
         refuse_load(ctx, TooMuchTextMessage);
         return;
     }
+    state.loaded_folder = folder_of(state.source_path);
     set_control_text(CurrentSourceField, state.source_path);
     show_progress(ctx);
     paint_editor(state);

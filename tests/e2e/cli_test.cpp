@@ -245,6 +245,51 @@ TEST(CommandLine, NoSymbolsWithoutTheOption) {
     EXPECT_EQ(r.out, "");
 }
 
+TEST(CommandLine, IncludesAreFoundBesideTheSourceFromAnyWorkingFolder) {
+    TempFolder dir;
+    fs::create_directories(dir.path() / "src");
+    const std::string main = "*=$c000\r\n include \"lib.asm\"\r\n includebinary \"sprite.bin\"\r\n"
+                             " includeprg \"tune.prg\"\r\nend rts\r\n";
+    dir.write("src/main.asm", main);
+    dir.write("src/lib.asm", "border = $d020\nstart lda #2\n sta border\n");
+    dir.write("src/sprite.bin", std::string("\x00\x80\xFF", 3));
+    dir.write("src/tune.prg", std::string("\x00\x10\x2A", 3));
+    dir.write("lib.asm", " brk\n");  // a file of that name in the working folder is not taken
+    const ProcessResult r = tarvok_asm({"--symbols", "src/main.asm"}, dir);
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(hex_dump(read_bytes(dir.file("src/main.prg"))), "00 C0 A9 02 8D 20 D0 00 80 FF 2A 60");
+    // Symbols and their lines count in the expanded text.
+    EXPECT_EQ(r.out, "variable border 53280 3\nlabel start 49152 4\nlabel end 49161 11\n");
+    // The source and the folders hold nothing new but the program file.
+    EXPECT_EQ(read_bytes(dir.file("src/main.asm")), main);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "src"), fs::directory_iterator()), 5);
+}
+
+TEST(CommandLine, DirectivesWithoutAUsableNameAreErrors) {
+    const struct {
+        std::string source;
+        std::string err;
+    } rows[] = {
+        {"*=$c000\ninclude\n rts\n", "main.asm:2: Include Error: No File Name,Put The Name In Double Quotes.\n"},
+        {"*=$c000\n include \"missing.asm\"\n rts\n",
+         "main.asm: Merge Error.: Couldn't Find File,Must be In Same Dir As Source.\n"},
+        {"*=$c000\n includebinary \"missing.bin\"\n rts\n", "main.asm: I/O Error.: Couldn't open the file!.\n"},
+        {"*=$c000\n include \"main.asm\"\n", "main.asm:4: Include Error: Include Loop,This File Is Already "
+                                              "Being Included.\nmain.asm:3: Start Address Error.: Double "
+                                              "Definition of Start Address `*=` \n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.source);
+        TempFolder dir;
+        dir.write("main.asm", row.source);
+        const ProcessResult r = tarvok_asm({"main.asm"}, dir);
+        EXPECT_EQ(r.exit_code, 1);
+        EXPECT_EQ(r.err, row.err);
+        EXPECT_FALSE(fs::exists(dir.file("main.prg")));
+    }
+}
+
 struct UsageRow {
     const char* name;
     std::vector<std::string> args;

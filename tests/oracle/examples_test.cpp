@@ -1,5 +1,5 @@
 // The example programs: tarvok-asm must turn each into the same PRG file as 64tass makes from
-// its translation.
+// its translation (sprite.asm with the source and binary files it includes).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -26,9 +26,11 @@ TEST_P(Examples, SameBytesAs64tass) {
     ASSERT_EQ(ours.exit_code, 0) << ours.err;
     EXPECT_EQ(ours.err, "");
 
-    // -a: the translation is plain ASCII, so that its screen-code strings convert properly.
-    const ProcessResult theirs = run_process(
-        tass, {"-a", "-q", "--cbm-prg", "-o", dir.file("64tass.prg"), SourceDir + "/tests/oracle/examples/" + name + ".tass"});
+    // -a: the translation is plain ASCII, so that its screen-code strings convert properly. -I: the
+    // data files that the examples include are found beside them.
+    const ProcessResult theirs =
+        run_process(tass, {"-a", "-q", "--cbm-prg", "-I", SourceDir + "/examples", "-o", dir.file("64tass.prg"),
+                           SourceDir + "/tests/oracle/examples/" + name + ".tass"});
     ASSERT_EQ(theirs.exit_code, 0) << theirs.err;
 
     const std::string expected = read_bytes(dir.file("64tass.prg"));
@@ -36,7 +38,7 @@ TEST_P(Examples, SameBytesAs64tass) {
     EXPECT_EQ(hex_dump(read_bytes(dir.file("tarvok.prg"))), hex_dump(expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, Examples, ::testing::Values("border_cycle", "hello"));
+INSTANTIATE_TEST_SUITE_P(Programs, Examples, ::testing::Values("border_cycle", "hello", "sprite"));
 
 }  // namespace
 }  // namespace tarvok::e2e

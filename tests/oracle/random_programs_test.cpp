@@ -8,6 +8,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/e2e/support/headless_assembly.h"
 #include "tests/e2e/support/run_process.h"
@@ -60,6 +61,61 @@ std::string with_line_breaks(const std::string& text, const std::string& line_br
     return out;
 }
 
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', from)) {
+        lines.push_back(text.substr(from, at - from));
+        from = at + 1;
+    }
+    if (from < text.size()) lines.push_back(text.substr(from));
+    return lines;
+}
+
+std::string joined(const std::vector<std::string>& lines, std::size_t from, std::size_t to,
+                   const std::string& line_break) {
+    std::string text;
+    for (std::size_t i = from; i < to; ++i) text += lines[i] + line_break;
+    return text;
+}
+
+// The program spread over files as a programmer might: a run of its lines moved into a source
+// file that the main source includes in their place (Tarvok's with CR LF line ends), and a binary
+// file and a PRG file of data included at its end. The names are absolute, as both assemblers
+// read them from any folder.
+struct ProgramWithIncludes {
+    std::string tarvok;
+    std::string tass;
+    int32_t extra_bytes = 0;  // the data files' bytes in the program
+};
+
+ProgramWithIncludes with_includes(const GeneratedProgram& program, const TempFolder& dir) {
+    const std::vector<std::string> ours = lines_of(program.tarvok);
+    const std::vector<std::string> theirs = lines_of(program.tass);
+    const std::size_t n = ours.size();
+    const uint64_t seed = program.seed;
+    const std::size_t from = 1 + seed % (n / 2);
+    const std::size_t to = from + 1 + (seed / 7) % (n - from - 1);
+    dir.write("part.asm", joined(ours, from, to, "\r\n"));
+    dir.write("part.s", joined(theirs, from, to, "\n"));
+
+    std::string data, prg_file("\x01\x08", 2);
+    for (uint64_t i = 0; i < seed % 21; ++i) data.push_back(static_cast<char>((i * 37 + seed) & 0xFF));
+    for (uint64_t i = 0; i < seed % 5; ++i) prg_file.push_back(static_cast<char>((i * 91 + seed) & 0xFF));
+    dir.write("data.bin", data);
+    dir.write("data.prg", prg_file);
+
+    ProgramWithIncludes split;
+    split.tarvok = joined(ours, 0, from, "\n") + " include \"" + dir.file("part.asm") + "\"\n" +
+                   joined(ours, to, n, "\n") + " includebinary \"" + dir.file("data.bin") + "\"\n" +
+                   " includeprg \"" + dir.file("data.prg") + "\"\n";
+    split.tass = joined(theirs, 0, from, "\n") + " .include \"" + dir.file("part.s") + "\"\n" +
+                 joined(theirs, to, n, "\n") + " .binary \"" + dir.file("data.bin") + "\"\n" +
+                 " .binary \"" + dir.file("data.prg") + "\", 2\n";
+    split.extra_bytes = static_cast<int32_t>(data.size() + prg_file.size() - 2);
+    return split;
+}
+
 TEST(RandomPrograms, AssembleToTheSameBytesAs64tass) {
     const std::string tass = find_on_path("64tass");
     ASSERT_FALSE(tass.empty()) << "64tass is not on PATH; scripts/install-deps.sh installs it";
@@ -75,7 +131,15 @@ TEST(RandomPrograms, AssembleToTheSameBytesAs64tass) {
     const std::string output = dir.file("program.prg");
     uint64_t total_bytes = 0, total_branches = 0, total_labels = 0;
     for (uint64_t i = 0; i < programs; ++i) {
-        const GeneratedProgram program = generate_program(seed + i, {});
+        GeneratedProgram program = generate_program(seed + i, {});
+        // Every fourth program is spread over an included source file and two data files.
+        const bool split = i % 4 == 3;
+        if (split) {
+            const ProgramWithIncludes spread = with_includes(program, dir);
+            program.tarvok = spread.tarvok;
+            program.tass = spread.tass;
+            program.byte_count += spread.extra_bytes;
+        }
         dir.write("program.s", program.tass);
         const ProcessResult theirs = run_process(tass, {"-q", "--cbm-prg", "-o", output, source});
         ASSERT_EQ(theirs.exit_code, 0) << "64tass refused the program of seed " << program.seed << ":\n"
@@ -91,7 +155,7 @@ TEST(RandomPrograms, AssembleToTheSameBytesAs64tass) {
         if (!ours.written || ours.file != expected) {
             const char* const names[] = {"LF", "CR LF", "CR"};
             FAIL() << "seed " << program.seed << ": Tarvok and 64tass disagree (Tarvok source with "
-                   << names[i % 3] << " line breaks)\n"
+                   << names[i % 3] << " line breaks" << (split ? ", with include directives" : "") << ")\n"
                    << "Tarvok's messages: " << ::testing::PrintToString(message_rows(ours.messages)) << "\n"
                    << difference(ours.file, expected) << "---- Tarvok source ----\n"
                    << program.tarvok << "---- 64tass source ----\n"

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "shell/control_ids.h"
@@ -55,6 +57,33 @@ TEST_F(FileCommands, LoadThenSaveKeepsEveryByteAndWritesCrLf) {
     EXPECT_EQ(qobject_cast<QLineEdit*>(qt_control_widget(CurrentSourceField))->text().toStdString(),
               path_of("saved.asm"));
     EXPECT_TRUE(message_log().empty());
+}
+
+TEST_F(FileCommands, IncludeAssemblyExpandsInTheEditorAndPutsTheTextBack) {
+    write_bytes(path_of("lib.asm"), " lda #$05\n sta $d020\n");
+    write_bytes(path_of("data.bin"), std::string("\x00\x80\xFF", 3));
+    std::filesystem::create_directory(path_of("private"));
+    const char* tmpdir = std::getenv("TMPDIR");
+    const std::string previous_tmpdir = tmpdir != nullptr ? tmpdir : "";
+    setenv("TMPDIR", path_of("private").c_str(), 1);
+
+    const QString text = QString::fromLatin1("*=$c000 ;\xE9\n include \"lib.asm\"\n rts\n includebinary \"data.bin\"\n");
+    ASSERT_TRUE(set_control_text(SourceEditor, text.toLatin1().toStdString()));
+    QAction* assemble = file_menu_action("Assemble To  Prg File");
+    ASSERT_NE(assemble, nullptr);
+    script_file_answer(path_of("demo.prg"));
+    assemble->trigger();
+    deliver_and_run();
+
+    if (tmpdir != nullptr) {
+        setenv("TMPDIR", previous_tmpdir.c_str(), 1);
+    } else {
+        unsetenv("TMPDIR");
+    }
+    EXPECT_TRUE(message_log().empty());
+    EXPECT_EQ(read_file("demo.prg"), std::string("\x00\xC0\xA9\x05\x8D\x20\xD0\x60\x00\x80\xFF", 11));
+    EXPECT_EQ(qt_editor_widget(SourceEditor)->toPlainText(), text);
+    EXPECT_TRUE(std::filesystem::is_empty(path_of("private")));
 }
 
 }  // namespace

@@ -1,0 +1,241 @@
+#include "assembler/includes.h"
+
+#include <sys/stat.h>
+
+#include "assembler/display_ids.h"
+#include "assembler/messages.h"
+#include "assembler/source_files.h"
+#include "runtime/file/file.h"
+#include "runtime/text/text.h"
+#include "runtime/window/window.h"
+
+namespace tarvok {
+
+namespace {
+
+constexpr std::string_view IncludeTitle = "Include Error";
+
+// The directive a line holds, with every occurrence of its word taken out of the line; false when
+// it holds none. Only the lower-case words count.
+bool take_directive(std::string& text, IncludeKind& kind) {
+    if (text.find('i') == std::string::npos) {
+        return false;
+    }
+    static constexpr struct {
+        std::string_view word;
+        IncludeKind kind;
+    } directives[] = {{"includebinary", IncludeKind::Binary},
+                      {"includeprg", IncludeKind::Prg},
+                      {"include", IncludeKind::Source}};
+    for (const auto& directive : directives) {
+        if (find_text(text, directive.word) != 0) {
+            text = remove_text(text, directive.word);
+            kind = directive.kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Everything after the first double quote except the line's last character: the name between
+// the quotes when the closing quote ends the line.
+std::string file_name_of(const std::string& rest) {
+    if (rest.empty()) {
+        return "";
+    }
+    const std::size_t after_quote = rest.find('"') + 1;
+    return rest.substr(after_quote, rest.size() - 1 - after_quote);
+}
+
+}  // namespace
+
+std::string include_file_path(std::string_view name, const SourceDocument& doc) {
+    std::string path(name);
+    if (path.empty() || path.front() == '/' || file_exists(path) || doc.loaded_folder.empty()) {
+        return path;
+    }
+    std::string beside_source = doc.loaded_folder;
+    if (beside_source.back() != '/') {
+        beside_source += '/';
+    }
+    beside_source += path;
+    return file_exists(beside_source) ? beside_source : path;
+}
+
+void IncludeExpansion::expand() {
+    ctx_.source_saved = 0;
+    // line_count grows with every expansion, so the lines of an included source are scanned too.
+    for (int32_t i = 0; i <= ctx_.line_count; ++i) {
+        while (!open_.empty() && open_.back().end_line <= i) {
+            open_.pop_back();
+        }
+        std::string rest = get_item_text(MainEditorId, i);
+        IncludeKind kind = IncludeKind::Source;
+        if (!take_directive(rest, kind)) {
+            continue;
+        }
+        if (!rest.empty() && count_text(rest, "\"") != 2) {
+            show_error(IncludeTitle, "File name Error");
+            ctx_.error = 1;
+            return;
+        }
+        std::string name = file_name_of(rest);
+        ctx_.includes_expanded = 1;
+        ctx_.insert_line = i + 1;
+        ctx_.include_lines.push_back(i);
+        if (ctx_.source_saved == 0) {
+            if (!save_editor_text()) {
+                return;
+            }
+            ctx_.source_saved = 1;
+        }
+        if (name.empty()) {
+            name = ask_for_name(kind, i);
+            if (name.empty()) {
+                ctx_.error = 1;
+                return;
+            }
+        }
+        const bool go_on = kind == IncludeKind::Source ? include_source(name, i) : include_data(name, kind, i);
+        ctx_.line_count = count_items(MainEditorId);
+        if (!go_on) {
+            break;
+        }
+    }
+    if (ctx_.includes_expanded == 1) {
+        // The inserted text took the colour of the text before it.
+        paint_editor(doc_);
+    }
+}
+
+void IncludeExpansion::restore() {
+    if (ctx_.includes_expanded == 0) {
+        saved_.remove();
+        return;
+    }
+    if (saved_.exists()) {
+        const auto text = read_whole_file(saved_.path());
+        if (!text || !set_control_text(MainEditorId, *text)) {
+            show_error("Load Error.", "Couldn't open the file!");
+        }
+        saved_.remove();
+    }
+    doc_.find_start = 0;
+    ctx_.progress = 0;
+    show_progress(ctx_);
+    paint_editor(doc_);
+    ctx_.error = 0;
+    set_control_text(CurrentSourceField, doc_.loaded_path);
+}
+
+bool IncludeExpansion::save_editor_text() {
+    const int32_t count = count_items(MainEditorId);
+    std::string text;
+    for (int32_t i = 0; i < count; ++i) {
+        if (i > 0) {
+            text += "\r\n";
+        }
+        text += get_item_text(MainEditorId, i);
+    }
+    if (!saved_.create("tarvok-source-", text)) {
+        show_error("Save Error.", "Couldn't Save A Copy Of The Source,Nothing Was Included.");
+        ctx_.error = 1;
+        return false;
+    }
+    return true;
+}
+
+std::string IncludeExpansion::ask_for_name(IncludeKind kind, int32_t line) {
+    if (ctx_.ask_include_names == 0) {
+        stop(IncludeTitle, "No File Name,Put The Name In Double Quotes.", line);
+        return "";
+    }
+    switch (kind) {
+        case IncludeKind::Source:
+            return choose_open_file("Select Source File To Include", doc_.default_path, doc_.file_pattern, 0);
+        case IncludeKind::Prg:
+            return choose_open_file("Select PRG File To Include", doc_.default_path,
+                                    "Prg Files (*.prg)|*.prg", 0);
+        case IncludeKind::Binary:
+            return choose_open_file("Select Binary File To Include", doc_.default_path,
+                                    "Bin Files (*.bin)|*.bin", 0);
+    }
+    return "";
+}
+
+bool IncludeExpansion::include_source(const std::string& name, int32_t line) {
+    doc_.find_start = 0;
+    doc_.source_path = name;
+    const std::string path = include_file_path(name, doc_);
+    struct stat info {};
+    const bool known = ::stat(path.c_str(), &info) == 0;
+    if (known) {
+        for (const OpenInclude& open : open_) {
+            if (open.device == info.st_dev && open.inode == info.st_ino) {
+                stop(IncludeTitle, "Include Loop,This File Is Already Being Included.", line);
+                return false;
+            }
+        }
+    }
+    if (open_.size() >= MaxIncludeDepth) {
+        stop(IncludeTitle, "Includes Nested Too Deep,At Most 16 Levels.", line);
+        return false;
+    }
+    const SourceFile file = read_source_file(path, EditorTextLimit);
+    if (file.status == SourceFileStatus::Unreadable) {
+        show_error("Merge Error.", "Couldn't Find File,Must be In Same Dir As Source.");
+        ctx_.error = 1;
+        return true;
+    }
+    const int32_t added = file.status == SourceFileStatus::Read ? insert_text(file.text) : -1;
+    if (added < 0) {
+        stop(IncludeTitle, TooMuchTextMessage, line);
+        return false;
+    }
+    if (known) {
+        open_.push_back({info.st_dev, info.st_ino, ctx_.insert_line + added});
+    }
+    return true;
+}
+
+bool IncludeExpansion::include_data(const std::string& name, IncludeKind kind, int32_t line) {
+    const SourceFile data =
+        read_data_file(include_file_path(name, doc_), kind == IncludeKind::Prg, EditorTextLimit);
+    if (data.status == SourceFileStatus::Unreadable) {
+        show_error("I/O Error.", "Couldn't open the file!.");
+        ctx_.error = 1;
+        return false;
+    }
+    const std::string lines = data.status == SourceFileStatus::Read ? data_lines(data.text) : "";
+    if (data.status == SourceFileStatus::Read && lines.empty()) {
+        return true;  // no bytes, no lines
+    }
+    const int32_t added = data.status == SourceFileStatus::Read ? insert_text(lines) : -1;
+    if (added < 0) {
+        stop(IncludeTitle, TooMuchTextMessage, line);
+        return false;
+    }
+    ctx_.insert_line += added;
+    return true;
+}
+
+int32_t IncludeExpansion::insert_text(std::string_view text) {
+    const int32_t before = count_items(MainEditorId);
+    if (!add_item(MainEditorId, ctx_.insert_line, text)) {
+        return -1;
+    }
+    const int32_t added = count_items(MainEditorId) - before;
+    // The inserted lines belong to every source file still being scanned.
+    for (OpenInclude& open : open_) {
+        open.end_line += added;
+    }
+    return added;
+}
+
+void IncludeExpansion::stop(std::string_view title, std::string_view text, int32_t line) {
+    goto_source_line(line);
+    show_error(title, text);
+    ctx_.error = 1;
+}
+
+}  // namespace tarvok

@@ -1,0 +1,73 @@
+#pragma once
+// Include directives: an "include" line pulls a source file into the editor text for one assembly
+// run, "includeprg" and "includebinary" lines the bytes of a PRG file (without its load address)
+// or of any file as "byte " lines. The text the editor held before the first expansion is kept in
+// a private temporary file and put back at the end of the run.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+#include <vector>
+
+#include "assembler/context.h"
+#include "assembler/source_document.h"
+#include "runtime/file/temporary_file.h"
+
+namespace tarvok {
+
+enum class IncludeKind { Source, Prg, Binary };
+
+// Included sources nested deeper than this are refused: a chain this long is a mistake.
+inline constexpr std::size_t MaxIncludeDepth = 16;
+
+// The file an include name stands for: an absolute name as it is; a relative one in the current
+// folder when a file of that name is there, else in the folder of the source last loaded into the
+// editor when one is there, else as given (it then cannot be opened).
+std::string include_file_path(std::string_view name, const SourceDocument& doc);
+
+// One run's expansion. The object removes the saved copy of the text when it goes, so no path
+// through a run leaves the temporary file behind.
+class IncludeExpansion {
+public:
+    IncludeExpansion(AssemblyContext& ctx, SourceDocument& doc) : ctx_(ctx), doc_(doc) {}
+    IncludeExpansion(const IncludeExpansion&) = delete;
+    IncludeExpansion& operator=(const IncludeExpansion&) = delete;
+
+    // Expands every directive of the editor text, those inside included sources too, each directly
+    // below its own line, and counts the lines again (line_count). The directive lines stay and
+    // are never assembled. An error shows its box, sets error and ends the expansion; a source
+    // file that cannot be found is reported and the scan goes on.
+    void expand();
+    // When a directive was expanded: the editor text back as it stood before the run, the error
+    // flag cleared (the box has been shown), "Current Source" showing the loaded source again and
+    // the saved copy removed.
+    void restore();
+
+private:
+    // A source file whose text is in the editor and is still being scanned: its identity and the
+    // line after its text.
+    struct OpenInclude {
+        dev_t device = 0;
+        ino_t inode = 0;
+        int32_t end_line = 0;
+    };
+
+    bool save_editor_text();
+    std::string ask_for_name(IncludeKind kind, int32_t line);
+    // Each returns false when the expansion must end.
+    bool include_source(const std::string& name, int32_t line);
+    bool include_data(const std::string& name, IncludeKind kind, int32_t line);
+    // Inserts the text before ctx.insert_line; returns the number of lines added, -1 when the
+    // editor would pass its limit.
+    int32_t insert_text(std::string_view text);
+    void stop(std::string_view title, std::string_view text, int32_t line);
+
+    AssemblyContext& ctx_;
+    SourceDocument& doc_;
+    TemporaryFile saved_;
+    std::vector<OpenInclude> open_;
+};
+
+}  // namespace tarvok
