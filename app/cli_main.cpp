@@ -149,7 +149,7 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
         err << too_long_text(options.source);
         return ExitUsage;
     }
-    set_control_text(CurrentSourceField, options.source);
+    set_control_file_name(CurrentSourceField, options.source);
     set_control_state(ProgressBar, 0);
 
     clear_script();

@@ -125,7 +125,7 @@ void IncludeExpansion::restore() {
     show_progress(ctx_);
     paint_editor(doc_);
     ctx_.error = 0;
-    set_control_text(CurrentSourceField, doc_.loaded_path);
+    set_control_file_name(CurrentSourceField, doc_.loaded_path);
 }
 
 bool IncludeExpansion::save_editor_text() {

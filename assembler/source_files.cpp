@@ -17,8 +17,14 @@ namespace {
 // Opens a file for one of the readers below; reason says why it cannot be opened.
 FileHandle open_file(std::string_view path, SourceFile& result) {
     std::error_code ec;
-    if (std::filesystem::is_directory(std::filesystem::path(std::string(path)), ec)) {
+    const std::filesystem::file_status status =
+        std::filesystem::status(std::filesystem::path(std::string(path)), ec);
+    if (std::filesystem::is_directory(status)) {
         result.reason = "is a folder";
+        return FileHandle();
+    }
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        result.reason = "is not a regular file";  // a FIFO, device or socket: nothing is read from it
         return FileHandle();
     }
     errno = 0;

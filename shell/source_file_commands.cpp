@@ -84,7 +84,7 @@ void load_source(ShellState& state, AssemblyContext& ctx, std::string_view name)
         return;
     }
     state.loaded_folder = folder_of(state.source_path);
-    set_control_text(CurrentSourceField, state.source_path);
+    set_control_file_name(CurrentSourceField, state.source_path);
     show_progress(ctx);
     paint_editor(state);
 }
@@ -107,7 +107,7 @@ void save_source(ShellState& state, AssemblyContext& ctx, std::string_view name)
         ctx.error = 1;
         return;
     }
-    set_control_text(CurrentSourceField, state.source_path);
+    set_control_file_name(CurrentSourceField, state.source_path);
 }
 
 void save_selection(ShellState& state) {

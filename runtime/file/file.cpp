@@ -21,19 +21,31 @@ std::optional<std::string> os_path(std::string_view path) {
     return std::string(path);
 }
 
-// Opens path with the given open(2) flags and wraps the descriptor in a stdio stream.
-FileHandle open_stream(std::string_view path, int flags, const char* mode, bool refuse_folders) {
+// A descriptor for reading a regular file, or -1 with errno set. Opening does not wait: a FIFO
+// without a writer, a device, a socket or a folder is refused (EISDIR for a folder, ENXIO for the
+// others), so that reading a file never blocks the program.
+int open_regular_for_reading(const std::string& name) {
+    const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int cause = S_ISDIR(info.st_mode) ? EISDIR : ENXIO;
+        ::close(fd);
+        errno = cause;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+// Opens path with the given open(2) flags (a regular file only, when reading) and wraps the
+// descriptor in a stdio stream.
+FileHandle open_stream(std::string_view path, int flags, const char* mode) {
     const auto name = os_path(path);
     if (!name) return FileHandle();
-    const int fd = ::open(name->c_str(), flags | O_CLOEXEC, 0666);
+    const int fd = flags == O_RDONLY ? open_regular_for_reading(*name)
+                                     : ::open(name->c_str(), flags | O_CLOEXEC, 0666);
     if (fd < 0) return FileHandle();
-    if (refuse_folders) {
-        struct stat info {};
-        if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-            ::close(fd);
-            return FileHandle();
-        }
-    }
     std::FILE* file = ::fdopen(fd, mode);
     if (file == nullptr) {
         ::close(fd);
@@ -174,15 +186,15 @@ int64_t FileHandle::size() {
 // ---- open and close ----
 
 FileHandle open_for_reading(std::string_view path) {
-    return open_stream(path, O_RDONLY, "rb", true);
+    return open_stream(path, O_RDONLY, "rb");
 }
 
 FileHandle create_for_writing(std::string_view path) {
-    return open_stream(path, O_WRONLY | O_CREAT | O_TRUNC, "wb", false);
+    return open_stream(path, O_WRONLY | O_CREAT | O_TRUNC, "wb");
 }
 
 FileHandle open_for_update(std::string_view path) {
-    return open_stream(path, O_RDWR | O_CREAT, "r+b", false);
+    return open_stream(path, O_RDWR | O_CREAT, "r+b");
 }
 
 bool close_file(FileHandle& handle) { return handle.close(); }
@@ -283,15 +295,11 @@ bool file_exists(std::string_view path) {
 std::optional<std::string> read_whole_file(std::string_view path) {
     const auto name = os_path(path);
     if (!name) return std::nullopt;
-    const int fd = ::open(name->c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open_regular_for_reading(*name);
     if (fd < 0) return std::nullopt;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
     std::string content;
-    if (S_ISREG(info.st_mode) && info.st_size > 0) content.reserve(static_cast<std::size_t>(info.st_size));
+    if (::fstat(fd, &info) == 0 && info.st_size > 0) content.reserve(static_cast<std::size_t>(info.st_size));
     std::array<char, 65536> chunk{};
     for (;;) {
         const ssize_t got = ::read(fd, chunk.data(), chunk.size());

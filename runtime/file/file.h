@@ -54,7 +54,8 @@ private:
     bool writing_ = false;
 };
 
-// An existing file, read only; not open when it cannot be opened.
+// An existing regular file, read only; not open when it cannot be opened or is no regular file (a
+// folder, FIFO, device or socket): opening never waits for a writer or a device.
 FileHandle open_for_reading(std::string_view path);
 // A new, empty file; an existing file of that name is truncated.
 FileHandle create_for_writing(std::string_view path);
@@ -92,7 +93,7 @@ void delete_file(std::string_view path);
 // True when a file or folder of that name exists.
 bool file_exists(std::string_view path);
 
-// All bytes of a file; nothing when it cannot be opened or read.
+// All bytes of a regular file; nothing when it cannot be opened or read, or is no regular file.
 std::optional<std::string> read_whole_file(std::string_view path);
 
 // Writes bytes as the whole content of path: first to a temporary file in the same folder, then

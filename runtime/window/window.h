@@ -140,6 +140,9 @@ std::string get_control_text(int32_t id);
 // line break; "" empties it. False when the editor would hold more than its limit (it keeps its
 // text then).
 bool set_control_text(int32_t id, std::string_view text);
+// Field: shows a file name, given as the file system spells it (UTF-8 on Linux) rather than as
+// Latin-1 text; get_control_text then gives those bytes back. False for any other control.
+bool set_control_file_name(int32_t id, std::string_view path);
 // List box: selected item (0-based, -1 none). Tab strip: selected tab. Progress bar: position.
 // Check box: 1 checked, 0 not.
 int32_t get_control_state(int32_t id);

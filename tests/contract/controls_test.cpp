@@ -55,6 +55,23 @@ TEST_F(Controls, WindowTextIsReadUpTo32000Bytes) {
     EXPECT_EQ(get_control_text(11), long_text.substr(0, 32'000));
 }
 
+// A field showing a file name gives back the name's bytes, whatever characters they spell in the
+// file system's encoding; text set afterwards is Latin-1 again.
+TEST_F(Controls, FileNamesInAFieldStayTheirBytes) {
+    ASSERT_NE(create_text_field(12, 0, 0, 70, 20, "Current Source", FieldReadOnly), 0u);
+    ASSERT_NE(create_button(13, 0, 0, 70, 20, "Find", 0), 0u);
+    for (const char* path : {"/home/c64/caf\xC3\xA9/prog.asm", "/tmp/\xE6\x97\xA5.asm", "plain.asm", ""}) {
+        EXPECT_TRUE(set_control_file_name(12, path));
+        EXPECT_EQ(get_control_text(12), path);
+        EXPECT_EQ(inspect_control(12).text, path);
+    }
+    EXPECT_TRUE(set_control_text(12, "Lable\xE9"));
+    EXPECT_EQ(get_control_text(12), "Lable\xE9");
+    EXPECT_FALSE(set_control_file_name(13, "x"));
+    EXPECT_EQ(get_control_text(13), "Find");
+    EXPECT_FALSE(set_control_file_name(99, "x"));
+}
+
 TEST_F(Controls, ControlsThatDoNotExist) {
     EXPECT_EQ(control_handle(99), 0u);
     EXPECT_EQ(get_control_text(99), "");

@@ -312,6 +312,7 @@ const UsageRow UsageRows[] = {
      "tarvok-asm: more than one source file given (prog.asm, other.asm)" + Try},
     {"MissingSource", {"missing.asm"}, "missing.asm: cannot read the source file: No such file or directory\n"},
     {"FolderAsSource", {"."}, ".: cannot read the source file: is a folder\n"},
+    {"DeviceAsSource", {"/dev/null"}, "/dev/null: cannot read the source file: is not a regular file\n"},
     {"SourceWouldBeReplaced", {"prog.prg"},
      "prog.prg: the program file prog.prg would replace the source; name another one with -o\n"},
     {"ExplicitOutputIsSource", {"-o", "./prog.asm", "prog.asm"},

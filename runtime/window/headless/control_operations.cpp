@@ -70,6 +70,13 @@ bool set_control_text(int32_t id, std::string_view text) {
     return false;
 }
 
+bool set_control_file_name(int32_t id, std::string_view path) {
+    ControlRecord* control = find_control(id);
+    if (control == nullptr || control->kind != ControlKind::TextField) return false;
+    control->text = std::string(path);
+    return true;
+}
+
 int32_t get_control_state(int32_t id) {
     const ControlRecord* control = find_control(id);
     if (control == nullptr) return 0;

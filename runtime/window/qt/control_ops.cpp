@@ -77,6 +77,7 @@ void fit_tab_strip(QTabBar& tabs) {
 std::string get_control_text(int32_t id) {
     const ControlRecord* record = find_control(id);
     if (record == nullptr) return "";
+    if (record->holds_file_name) return path_from_qt(window_text(*record).left(WindowTextLimit));
     if (keeps_window_text(record->kind)) return from_qt(window_text(*record).left(WindowTextLimit));
     if (const QListWidget* list = list_of(*record)) {
         const int32_t row = selected_row(*list);
@@ -93,6 +94,7 @@ bool set_control_text(int32_t id, std::string_view text) {
     if (record == nullptr) return false;
     const QuietChanges quiet;
     const QString value = to_qt(text);
+    record->holds_file_name = false;
     if (record->caption) {
         static_cast<QLabel*>(record->caption.data())->setText(value);
         return true;
@@ -112,6 +114,17 @@ bool set_control_text(int32_t id, std::string_view text) {
         case ControlKind::Editor: return editor_of(*record)->set_text(value);
         default: return false;
     }
+}
+
+bool set_control_file_name(int32_t id, std::string_view path) {
+    ControlRecord* record = find_control(id);
+    if (record == nullptr || record->kind != ControlKind::TextField) return false;
+    const QuietChanges quiet;
+    auto* field = static_cast<QLineEdit*>(record->widget.data());
+    field->setText(path_to_qt(path));
+    field->setCursorPosition(0);
+    record->holds_file_name = true;
+    return true;
 }
 
 int32_t get_control_state(int32_t id) {

@@ -56,14 +56,14 @@ std::string shown_answer(bool save, std::string_view title, std::string_view def
     }
     const DefaultFile start = split_default_file(default_file);
     // A folder that is not there leaves the dialog in its usual folder.
-    if (!start.folder.empty() && QDir(to_qt(start.folder)).exists()) {
-        dialog.setDirectory(to_qt(start.folder));
+    if (!start.folder.empty() && QDir(path_to_qt(start.folder)).exists()) {
+        dialog.setDirectory(path_to_qt(start.folder));
     }
-    dialog.selectFile(to_qt(start.name));
+    dialog.selectFile(path_to_qt(start.name));
 
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     layer().chosen_filter = filter_index_of(dialog.selectedNameFilter(), filters);
-    return chosen ? from_qt(dialog.selectedFiles().first()) : "";
+    return chosen ? path_from_qt(dialog.selectedFiles().first()) : "";
 }
 
 std::string choose_file(RequesterKind kind, std::string_view title, std::string_view default_file,

@@ -24,7 +24,8 @@ ControlInfo inspect_control(int32_t id) {
     if (record->caption) {
         info.text = from_qt(static_cast<const QLabel*>(record->caption.data())->text());
     } else if (record->kind == ControlKind::TextField) {
-        info.text = from_qt(static_cast<const QLineEdit*>(widget)->text());
+        const QString text = static_cast<const QLineEdit*>(widget)->text();
+        info.text = record->holds_file_name ? path_from_qt(text) : from_qt(text);
     } else if (record->kind == ControlKind::Button || record->kind == ControlKind::CheckBox) {
         info.text = from_qt(static_cast<const QAbstractButton*>(widget)->text());
     } else if (record->kind == ControlKind::Label) {

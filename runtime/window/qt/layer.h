@@ -5,6 +5,7 @@
 // layer(). Only files of this folder include this header.
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QMenu>
@@ -42,6 +43,15 @@ inline std::string from_qt(const QString& text) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+// File names cross as the file system spells them, never as Latin-1.
+inline QString path_to_qt(std::string_view path) {
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+inline std::string path_from_qt(const QString& path) {
+    const QByteArray bytes = QFile::encodeName(path);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
 // 0x00BBGGRR <-> QColor.
 inline QColor colour_to_qt(int32_t colour) {
     const auto c = static_cast<uint32_t>(colour);
@@ -68,6 +78,7 @@ struct ControlRecord {
     QPointer<QWidget> widget;
     QPointer<QWidget> caption;  // the wrapping caption of a multi-line button
     std::string font_face;      // face of the font given with set_control_font, "" for the default
+    bool holds_file_name = false;  // a field whose text came from set_control_file_name
 };
 
 struct WindowRecord {

@@ -173,6 +173,45 @@ TEST_F(RequesterDialogs, FileRequesterOpensInTheFolderWithTheFiltersOfItsPairs) 
     EXPECT_EQ(QDir::currentPath(), working_folder) << "the current directory stays";
 }
 
+// Linux file names are bytes, UTF-8 by convention; they pass the requester and the path field
+// unchanged, whatever characters they spell (the editor's text stays Latin-1).
+TEST_F(RequesterDialogs, FileNamesCrossAsTheFileSystemSpellsThem) {
+    QTemporaryDir base;
+    ASSERT_TRUE(base.isValid());
+    open_test_window(0);
+    create_text_field(2, 10, 20, 400, 20, "Current Source", FieldReadOnly);
+    const struct {
+        const char* folder;
+        const char16_t* shown;
+    } rows[] = {
+        {"caf\xC3\xA9", u"caf\u00E9"},             // Latin-1 letter, two bytes in UTF-8
+        {"\xE6\x97\xA5\xE6\x9C\xAC", u"\u65E5\u672C"},  // beyond Latin-1
+        {"plain", u"plain"},
+    };
+    for (const auto& row : rows) {
+        const std::string folder = QFile::encodeName(base.path()).toStdString() + "/" + row.folder;
+        const QString shown_folder = base.path() + u'/' + QString::fromUtf16(row.shown);
+        ASSERT_TRUE(QDir().mkpath(shown_folder));
+        QString opened_in, offered_name;
+        when_modal([&](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            ASSERT_NE(files, nullptr);
+            opened_in = files->directory().absolutePath();
+            offered_name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            files->selectFile(shown_folder + QStringLiteral("/out.prg"));
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        EXPECT_EQ(choose_save_file("Save Assembled Prg File", folder + "/prog.prg", "Prg (*.prg)|*.prg", 0),
+                  folder + "/out.prg");
+        EXPECT_EQ(opened_in.toStdString(), shown_folder.toStdString());
+        EXPECT_EQ(offered_name.toStdString(), "prog.prg");
+
+        ASSERT_TRUE(set_control_file_name(2, folder));
+        EXPECT_EQ(qobject_cast<QLineEdit*>(qt_control_widget(2))->text().toStdString(), shown_folder.toStdString());
+        EXPECT_EQ(get_control_text(2), folder);
+    }
+}
+
 TEST_F(RequesterDialogs, SaveRequesterWithAnInvalidNameOffersNoNameAndCancelGivesEmpty) {
     QString offered_name = QStringLiteral("unset");
     QString title;

@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include "runtime/file/file.h"
 #include "tests/unit/file/temp_folder.h"
 
@@ -169,6 +173,39 @@ TEST(FileReading, OpenFailures) {
     EXPECT_FALSE(create_for_writing(folder.path()).is_open());
     EXPECT_FALSE(open_for_update(folder.file("real/inner")).is_open());  // its folder is a file
     EXPECT_EQ(get_bytes(folder.file("real")), "x");
+}
+
+// Reading takes regular files only, and never waits in opening one: a FIFO without a writer, a
+// device, a socket and a folder are refused at once, as a file that cannot be opened.
+TEST(FileReading, OnlyRegularFilesAreReadAndOpeningNeverWaits) {
+    TempFolder folder;
+    ASSERT_TRUE(folder.ok());
+    put_bytes(folder.file("real"), "x");
+    testing_files::Fifo fifo(folder.file("fifo"));
+    ASSERT_TRUE(fifo.made());
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socket_path = folder.file("socket");
+    ASSERT_LT(socket_path.size(), sizeof address.sun_path);
+    socket_path.copy(address.sun_path, socket_path.size());
+    const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(server, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const struct {
+        std::string path;
+        bool regular;
+    } rows[] = {
+        {folder.file("real"), true},
+        {folder.file("fifo"), false},
+        {socket_path, false},
+        {"/dev/null", false},
+        {folder.path(), false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(open_for_reading(row.path).is_open(), row.regular) << row.path;
+        EXPECT_EQ(read_whole_file(row.path).has_value(), row.regular) << row.path;
+    }
+    EXPECT_FALSE(fifo.released_a_reader()) << "opening the FIFO waited for a writer";
+    ::close(server);
 }
 
 TEST(FileReading, HandleThatIsNotOpen) {

@@ -3,6 +3,7 @@
 
 #include "shell/control_ids.h"
 #include "shell/settings_file.h"
+#include "tests/unit/file/temp_folder.h"
 #include "tests/unit/shell/shell_fixture.h"
 
 namespace tarvok::testing {
@@ -86,6 +87,16 @@ TEST_F(StoredSettingsTest, FontAndColoursAreAppliedAtStartUp) {
     EXPECT_EQ(editor_colour_at(0), 0x000000FF);
     EXPECT_EQ(editor_colour_at(20), 0x000000FF);
     EXPECT_TRUE(message_log().empty());
+}
+
+// A "tarc.bin" that is a FIFO is no settings file: start-up goes on at once, with the defaults.
+TEST_F(StoredSettingsTest, FifoIsNoSettingsFile) {
+    testing_files::Fifo fifo("tarc.bin");
+    ASSERT_TRUE(fifo.made());
+    start();
+    EXPECT_EQ(state.settings_loaded, 0);
+    EXPECT_EQ(state.font_name, "Courier");
+    EXPECT_FALSE(fifo.released_a_reader()) << "start-up waited for a writer";
 }
 
 struct BadFontRow {
