@@ -129,16 +129,18 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
         return ExitUsage;
     }
 
+    // "-o -" names standard output, which is written into like any device.
+    const std::string requested = options.output == "-" ? std::string("/dev/stdout") : options.output;
     std::error_code ec;
-    if (fs::equivalent(options.source, options.output, ec)) {
+    if (fs::equivalent(options.source, requested, ec)) {
         err << options.source << ": the program file " << options.output
             << " would replace the source; name another one with -o\n";
         return ExitUsage;
     }
     // The save requester gets the output path as the user meant it, whatever folder the run
     // works in.
-    const fs::path output_path = fs::absolute(options.output, ec);
-    const std::string output = ec ? options.output : output_path.string();
+    const fs::path output_path = fs::absolute(requested, ec);
+    const std::string output = ec ? requested : output_path.string();
 
     WindowLayerSession session;
     if (!session.started() || !open_assembly_window()) {

@@ -90,6 +90,10 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& args) {
         parsed.error = "more than one source file given (" + sources[0] + ", " + sources[1] + ")";
         return parsed;
     }
+    if (o.symbols && o.output == "-") {
+        parsed.error = "the program (-o -) and the symbol listing cannot both go to standard output";
+        return parsed;
+    }
     o.source = sources[0];
     if (o.source.empty()) {
         parsed.error = "the source file name is empty";
@@ -120,7 +124,8 @@ std::string usage_text() {
            "Assembles a Tarvok 6502 source file into a C64 program file.\n"
            "\n"
            "  -o OUTPUT    write the program to OUTPUT, exactly as named (default: SOURCE with\n"
-           "               its extension replaced by .prg, or by .p00 with --p00)\n"
+           "               its extension replaced by .prg, or by .p00 with --p00); -o - writes\n"
+           "               it to standard output\n"
            "  --p00 NAME   write a P00 file whose C64 file name is NAME (upper-cased, at most\n"
            "               16 characters are kept)\n"
            "  --symbols    after the run, print one line per variable and then per label:\n"

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,36 +51,6 @@ FileHandle open_stream(std::string_view path, int flags, const char* mode) {
         return FileHandle();
     }
     return FileHandle(file);
-}
-
-// Writes all bytes to a descriptor, going on after partial writes and interruptions.
-bool write_all(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (written == 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// The permission bits a newly created file would get.
-mode_t default_file_mode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return static_cast<mode_t>(0666 & ~mask);
-}
-
-// Flushes the folder's entry list so that a completed rename survives a crash. Best effort: some
-// file systems cannot sync a folder, and the rename itself has already succeeded.
-void sync_folder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 }  // namespace
@@ -313,56 +282,6 @@ std::optional<std::string> read_whole_file(std::string_view path) {
     }
     ::close(fd);
     return content;
-}
-
-ReplaceResult replace_file(std::string_view path, std::string_view bytes) {
-    const auto name = os_path(path);
-    if (!name) return ReplaceResult::NotCreated;
-    std::string target = *name;
-
-    // Replacing through a symbolic link replaces the file it points to, not the link.
-    struct stat link_info {};
-    if (::lstat(target.c_str(), &link_info) == 0 && S_ISLNK(link_info.st_mode)) {
-        if (char* resolved = ::realpath(target.c_str(), nullptr)) {
-            target = resolved;
-            std::free(resolved);
-        }
-    }
-
-    const std::size_t slash = target.rfind('/');
-    const std::string folder_prefix = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    if (base.empty()) return ReplaceResult::NotCreated;
-
-    // The temporary file sits beside the target so that the final rename stays on one file system.
-    // Long names are shortened so that the temporary name still fits the folder's name limit.
-    std::string temp = folder_prefix + "." + base.substr(0, 200) + ".tmpXXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return ReplaceResult::NotCreated;
-
-    auto fail = [&](bool descriptor_open) {
-        if (descriptor_open) ::close(fd);
-        ::unlink(temp.c_str());
-        return ReplaceResult::NotWritten;
-    };
-
-    // The new file keeps the permissions of the one it replaces, or gets those of a new file.
-    struct stat old_info {};
-    const mode_t mode = ::stat(target.c_str(), &old_info) == 0 && S_ISREG(old_info.st_mode)
-                            ? static_cast<mode_t>(old_info.st_mode & 07777)
-                            : default_file_mode();
-    if (::fchmod(fd, mode) != 0) return fail(true);
-    if (!write_all(fd, bytes)) return fail(true);
-    if (::fsync(fd) != 0) return fail(true);
-    if (::close(fd) != 0) return fail(false);
-    if (::rename(temp.c_str(), target.c_str()) != 0) return fail(false);
-
-    sync_folder(folder_prefix.empty() ? std::string(".") : folder_prefix);
-    return ReplaceResult::Written;
-}
-
-bool write_file_replacing(std::string_view path, std::string_view bytes) {
-    return replace_file(path, bytes) == ReplaceResult::Written;
 }
 
 }  // namespace tarvok

@@ -96,14 +96,18 @@ bool file_exists(std::string_view path);
 // All bytes of a regular file; nothing when it cannot be opened or read, or is no regular file.
 std::optional<std::string> read_whole_file(std::string_view path);
 
-// Writes bytes as the whole content of path: first to a temporary file in the same folder, then
-// renamed over path, so that a failed write leaves any earlier file of that name untouched and
-// never leaves a half-written one behind. False when the file could not be written.
+// Writes bytes as the whole content of path, the way careful editors do (runtime/file/replacing.cpp
+// has the rules): normally to a temporary file in the same folder, then renamed over path, so that
+// a failed write leaves any earlier file of that name untouched and never leaves a half-written one
+// behind; written in place where a rename would change what the user has (a device, FIFO or
+// /dev/stdout, hard links, an owner or group the new file could not get, a folder that takes no
+// new file). Symbolic links are followed, dangling ones too. False when the file could not be
+// written.
 bool write_file_replacing(std::string_view path, std::string_view bytes);
 
-// What replace_file did: the new file is in place; it could not even be created (no such folder,
-// no permission); or it was created but could not be completely written or renamed into place
-// (the target is untouched either way).
+// What replace_file did: the new content is in place; the file could not even be opened or created
+// (no such folder, no permission, a folder of that name, a file the user may not write); or it was
+// opened but could not be completely written (a full disk: a regular file is left as it was).
 enum class ReplaceResult { Written, NotCreated, NotWritten };
 
 // write_file_replacing that also tells the two kinds of failure apart.

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "tests/e2e/support/headless_assembly.h"
@@ -215,6 +216,7 @@ void PrintTo(const FailedOutputRow& row, std::ostream* os) { *os << row.name; }
 
 const std::string NoSpace = "tarvok-asm: cannot write to standard output: No space left on device\n";
 const std::string BrokenPipe = "tarvok-asm: cannot write to standard output: Broken pipe\n";
+const std::string NotWritten = "prog.asm: I/O Error.: Couldn't write the file!\n";
 
 const FailedOutputRow FailedOutputRows[] = {
     {"HelpIntoFullDevice", {"--help"}, OutputSink::DeviceFull, 2, NoSpace},
@@ -222,6 +224,9 @@ const FailedOutputRow FailedOutputRows[] = {
     {"SymbolsIntoFullDevice", {"--symbols", "prog.asm"}, OutputSink::DeviceFull, 1, NoSpace},
     {"HelpIntoClosedPipe", {"--help"}, OutputSink::ClosedPipe, 2, BrokenPipe},
     {"SymbolsIntoClosedPipe", {"--symbols", "prog.asm"}, OutputSink::ClosedPipe, 1, BrokenPipe},
+    {"ProgramIntoFullDevice", {"-o", "-", "prog.asm"}, OutputSink::DeviceFull, 1, NotWritten},
+    {"ProgramIntoClosedPipe", {"-o", "-", "prog.asm"}, OutputSink::ClosedPipe, 1, NotWritten},
+    {"ProgramToDevFull", {"-o", "/dev/full", "prog.asm"}, OutputSink::Collected, 1, NotWritten},
 };
 
 class FailedOutput : public ::testing::TestWithParam<FailedOutputRow> {};
@@ -237,6 +242,42 @@ TEST_P(FailedOutput, IsReportedAndFailsTheRun) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, FailedOutput, ::testing::ValuesIn(FailedOutputRows),
                          [](const ::testing::TestParamInfo<FailedOutputRow>& info) { return std::string(info.param.name); });
+
+// Standard output, devices and FIFOs are written into as every Unix tool does; none of them is
+// replaced by a regular file. Each row is a shell command run beside prog.asm; what arrives in
+// the file "got" is the program.
+TEST(CommandLine, WritesIntoStreamsAndDevices) {
+    struct Row {
+        const char* what;
+        std::string command;
+        std::string got;  // the bytes expected in "got", as a hex dump
+    };
+    const std::string Prg = "\"$ASM\" ";
+    const Row rows[] = {
+        {"-o - into a pipe", Prg + "-o - prog.asm | cat > got", GoodBytes},
+        {"-o - into a file", Prg + "-o - prog.asm > got", GoodBytes},
+        {"/dev/stdout into a pipe", Prg + "-o /dev/stdout prog.asm | cat > got", GoodBytes},
+        {"/dev/stdout into a file", Prg + "-o /dev/stdout prog.asm > got", GoodBytes},
+        {"/dev/stdout appended to a file", "printf AB > got && " + Prg + "-o /dev/stdout prog.asm >> got",
+         "41 42 " + GoodBytes},
+        {"/dev/fd/3", Prg + "-o /dev/fd/3 prog.asm 3> got", GoodBytes},
+        {"a FIFO, read by another program",
+         "mkfifo pipe && { cat pipe > got & } && " + Prg + "-o pipe prog.asm && wait && test -p pipe", GoodBytes},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        TempFolder dir;
+        dir.write("prog.asm", GoodProgram);
+        ::setenv("ASM", Asm.c_str(), 1);
+        const ProcessResult r = run_process("sh", {"-c", row.command}, dir.path().string());
+        EXPECT_EQ(r.exit_code, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(hex_dump(read_bytes(dir.file("got"))), row.got);
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat("/dev/full", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));  // the failed write into it (above) left the device alone
+}
 
 TEST(CommandLine, NoSymbolsWithoutTheOption) {
     TempFolder dir;
@@ -315,6 +356,8 @@ const UsageRow UsageRows[] = {
     {"DeviceAsSource", {"/dev/null"}, "/dev/null: cannot read the source file: is not a regular file\n"},
     {"SourceWouldBeReplaced", {"prog.prg"},
      "prog.prg: the program file prog.prg would replace the source; name another one with -o\n"},
+    {"ProgramAndSymbolsToStandardOutput", {"--symbols", "-o", "-", "prog.asm"},
+     "tarvok-asm: the program (-o -) and the symbol listing cannot both go to standard output" + Try},
     {"ExplicitOutputIsSource", {"-o", "./prog.asm", "prog.asm"},
      "prog.asm: the program file ./prog.asm would replace the source; name another one with -o\n"},
 };

@@ -159,19 +159,34 @@ TEST_F(WriterTest, AFileThatCannotBeCreatedIsReportedAndTheRunCleared) {
 }
 
 TEST_F(WriterTest, AFailedWriteKeepsWhatWasThereAndLeavesNoHalfFile) {
-    // A folder stands where the program file should go: the new file can be made beside it but
-    // not put in its place.
+    struct Row {
+        std::string path;
+        const char* message;
+    };
+    // A folder stands where the program file should go: no file of that name can be opened. A
+    // link to a full device: the device is written into, takes no byte, and stays a device.
     fs::create_directory(folder / "taken.prg");
-    script_file_answer((folder / "taken.prg").string());
-    assemble_for_output(Program);
-    EXPECT_EQ(only_message(), "I/O Error.|Couldn't write the file!");
-    EXPECT_EQ(ctx.output_written, 0);
-    EXPECT_TRUE(fs::is_directory(folder / "taken.prg"));
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) {
-        ++entries;
+    fs::create_symlink("/dev/full", folder / "full.prg");
+    const Row rows[] = {
+        {(folder / "taken.prg").string(), "I/O Error.|Couldn't open the file!"},
+        {(folder / "full.prg").string(), "I/O Error.|Couldn't write the file!"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path);
+        clear_logs();
+        script_file_answer(row.path);
+        assemble_for_output(Program);
+        EXPECT_EQ(only_message(), row.message);
+        EXPECT_EQ(ctx.output_written, 0);
+        EXPECT_TRUE(fs::is_directory(folder / "taken.prg"));
+        EXPECT_TRUE(fs::is_character_file("/dev/full"));
+        EXPECT_TRUE(fs::is_symlink(folder / "full.prg"));
+        int entries = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) {
+            ++entries;
+        }
+        EXPECT_EQ(entries, 2) << "a temporary file was left behind";
     }
-    EXPECT_EQ(entries, 1) << "a temporary file was left behind";
 }
 
 TEST_F(WriterTest, AnEarlierFileIsReplacedWhole) {
