@@ -105,7 +105,10 @@ void write_p00_file(AssemblyContext& ctx, SourceDocument& doc) {
     // Longer names are cut to the 16 characters a C64 file name holds, without a message.
     const std::string name = left_text(upper_text(answer), static_cast<int32_t>(C64NameLength));
     for (std::size_t i = 0; i < name.size(); ++i) {
-        const std::string quoted = "\"" + name.substr(i, 1) + "\"";
+        // Built by appending: GCC 12 at -O3 reports a false -Wrestrict for "\"" + std::string.
+        std::string quoted = "\"";
+        quoted += name[i];
+        quoted += '"';
         ctx.p00_header[C64NameOffset + i] =
             static_cast<uint8_t>(parse_decimal(literal_to_decimal(ctx, quoted)) & 0xFF);
     }

@@ -40,7 +40,9 @@ bool start_shell(ShellState& state, AssemblyContext& ctx) {
     clear_clipboard();
     ctx = AssemblyContext{};
     load_opcode_table();
-    state = ShellState{};
+    // Value-initialised rather than brace-initialised: GCC 12 at -O3 reports a false
+    // -Wmaybe-uninitialized for the temporary of ShellState{}.
+    state = ShellState();
     load_settings(state);
     if (!build_main_window(icons)) {
         return false;

@@ -114,7 +114,9 @@ std::string loads(int n) {
 std::string nops(int n) {
     std::string s;
     for (int i = 1; i <= n; ++i) {
-        s += "l" + std::to_string(i) + " nop\n";
+        s += 'l';
+        s += std::to_string(i);
+        s += " nop\n";
     }
     return s;
 }

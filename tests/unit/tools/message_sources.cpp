@@ -78,7 +78,9 @@ std::vector<Token> tokens_of(const std::string& s) {
             ++i;
         } else if (c == 'R' && i + 1 < s.size() && s[i + 1] == '"') {  // R"delimiter(...)delimiter"
             const std::size_t open = s.find('(', i);
-            const std::string close = ")" + s.substr(i + 2, open - i - 2) + "\"";
+            std::string close = ")";
+            close += s.substr(i + 2, open - i - 2);
+            close += '"';
             const std::size_t end = s.find(close, open);
             const std::string value = s.substr(open + 1, end - open - 1);
             tokens.push_back({TokenKind::String, value, line});
