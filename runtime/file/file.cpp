@@ -183,7 +183,7 @@ int64_t file_size(FileHandle& handle) {
     return size < 0 ? 0 : size;
 }
 
-std::string read_line(FileHandle& handle) {
+std::optional<std::string> read_line_within(FileHandle& handle, std::size_t max_length) {
     std::string line;
     for (;;) {
         const int byte = handle.next_byte();
@@ -194,9 +194,14 @@ std::string read_line(FileHandle& handle) {
             if (after >= 0 && after != 0x0A) handle.put_back(after);
             break;
         }
+        if (line.size() == max_length) return std::nullopt;
         line.push_back(static_cast<char>(byte));
     }
     return line;
+}
+
+std::string read_line(FileHandle& handle) {
+    return *read_line_within(handle, std::string().max_size());
 }
 
 int32_t read_block(FileHandle& handle, void* buffer, int32_t n) {

@@ -74,6 +74,9 @@ int64_t file_size(FileHandle& handle);
 // The next line: it ends at the first CR, LF or NUL byte or at the end of the file; the ending byte
 // is consumed, and an LF directly after a CR belongs to the same line ending.
 std::string read_line(FileHandle& handle);
+// read_line for a line that may be at most max_length bytes long: nothing when it has not ended
+// by then (its first max_length + 1 bytes are consumed, no more).
+std::optional<std::string> read_line_within(FileHandle& handle, std::size_t max_length);
 // Reads up to n bytes into buffer; returns the number of bytes read.
 int32_t read_block(FileHandle& handle, void* buffer, int32_t n);
 // The next byte as a signed value -128..127; 0 when nothing could be read.

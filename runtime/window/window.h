@@ -56,6 +56,10 @@ inline constexpr int32_t FontUnderline = 4;
 inline constexpr int32_t FontStrikeout = 8;
 inline constexpr int32_t FontHighQuality = 0x10;
 
+// The largest font size in points that load_font makes (the most the font dialog offers); a
+// larger one, as from a damaged settings file, would leave no line of text visible.
+inline constexpr int32_t MaxFontSize = 512;
+
 // The font dialog's option that offers underline and strikeout.
 inline constexpr int32_t FontDialogEffects = 0x100;
 
@@ -214,7 +218,8 @@ int32_t chosen_font_style();  // style bits
 int32_t choose_colour();
 
 // ---- Other services -----------------------------------------------------------------------------
-// 0 when the font cannot be created.
+// 0 when the font cannot be created: an empty face or one with control characters, a size
+// outside 1 to MaxFontSize, or (desktop backend) a face the system has nothing for.
 FontHandle load_font(int32_t number, std::string_view face, int32_t size, int32_t style);
 // An image from BMP ("BM"), icon-file or XPM data; 0 when the data is none of these.
 ImageHandle load_image_from_memory(int32_t number, const void* data, std::size_t size);

@@ -1,4 +1,6 @@
 // Texts, states and items of the controls that are not editors.
+#include <string>
+
 #include "tests/contract/contract_fixture.h"
 
 namespace tarvok::contract {
@@ -200,6 +202,10 @@ TEST_F(Controls, FontsThatCannotBeMade) {
     EXPECT_EQ(load_font(1, "", 10, 0), 0u);
     EXPECT_EQ(load_font(1, "Courier", 0, 0), 0u);
     EXPECT_EQ(load_font(1, "Courier", -4, FontBold), 0u);
+    EXPECT_EQ(load_font(1, "Courier", MaxFontSize + 1, 0), 0u);
+    EXPECT_EQ(load_font(1, "Courier", 0x7FFFFFFF, 0), 0u);
+    EXPECT_EQ(load_font(1, std::string("Cour\x01ier\x1F", 9), 10, 0), 0u) << "no face has control characters";
+    EXPECT_NE(load_font(1, "Courier", MaxFontSize, 0), 0u);
     EXPECT_NE(load_font(1, "Courier", 12, FontBold | FontItalic), 0u);
 }
 

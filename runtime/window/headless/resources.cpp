@@ -2,6 +2,7 @@
 // is accepted when its data has the form of a BMP, an icon file or an XPM text.
 #include <cstring>
 
+#include "runtime/window/font_request.h"
 #include "runtime/window/headless/layer_state.h"
 #include "runtime/window/window.h"
 
@@ -18,7 +19,7 @@ bool starts_with(const void* data, std::size_t size, const char* prefix, std::si
 }  // namespace
 
 FontHandle load_font(int32_t /*number*/, std::string_view face, int32_t size, int32_t style) {
-    if (face.empty() || size <= 0) return 0;
+    if (!font_request_possible(face, size)) return 0;
     const FontHandle handle = headless::new_handle();
     layer().fonts[handle] = headless::FontRecord{std::string(face), size, style};
     return handle;

@@ -2,7 +2,9 @@
 // colour dialog, started at black.
 
 #include <QColorDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 
 #include <cmath>
 
@@ -40,9 +42,12 @@ int32_t choose_font(std::string_view face, int32_t size, int32_t /*flags*/) {
             state.chosen_font_style = answer->font_style;
         }
     } else {
-        // Underline and strikeout are always offered by Qt's dialog.
+        // Underline and strikeout are always offered by Qt's dialog. A face the system does not
+        // have (Courier, say) starts the dialog on the face the system shows for it instead of on
+        // whatever the dialog's list happens to begin with.
         QFont start(to_qt(face));
         if (size > 0) start.setPointSize(size);
+        if (!QFontDatabase::hasFamily(start.family())) start.setFamily(QFontInfo(start).family());
         QFontDialog dialog(start, active_program_window());
         dialog.setOption(QFontDialog::DontUseNativeDialog, true);
         if (dialog.exec() == QDialog::Accepted) {

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 
+#include "runtime/window/font_request.h"
 #include "runtime/window/qt/layer.h"
 
 namespace tarvok {
@@ -24,7 +25,7 @@ bool family_available(const QFont& font) {
 }  // namespace
 
 FontHandle load_font(int32_t number, std::string_view face, int32_t size, int32_t style) {
-    if (!layer_running() || face.empty() || size <= 0) return 0;
+    if (!layer_running() || !font_request_possible(face, size)) return 0;
     auto font = std::make_unique<QFont>(to_qt(face));
     font->setPointSize(size);
     font->setBold((style & FontBold) != 0);

@@ -15,22 +15,11 @@
 
 #include <functional>
 
+#include "tests/gui/when_modal.h"
 #include "tests/gui/window/gui_fixture.h"
 
 namespace tarvok::gui {
 namespace {
-
-// Runs the action on the modal dialog once it is up (the requester's own loop is running then).
-void when_modal(std::function<void(QWidget*)> action, int tries = 200) {
-    QTimer::singleShot(5, [action = std::move(action), tries]() mutable {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog != nullptr && dialog->isVisible()) {
-            action(dialog);
-        } else if (tries > 0) {
-            when_modal(std::move(action), tries - 1);
-        }
-    });
-}
 
 using RequesterDialogs = GuiTest;
 

@@ -2,6 +2,7 @@
 // little-endian numbers, blocks, and what a handle that is not open gives.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,35 @@ TEST(FileReading, LinesEndAtCrLfCrLfAndNul) {
         const std::string path = folder.file("lines" + std::to_string(n++));
         put_bytes(path, r.bytes);
         EXPECT_EQ(read_all_lines(path), r.lines) << "row " << n - 1;
+    }
+}
+
+TEST(FileReading, LineWithinALengthReadsNoFurtherThanOneByteBeyondIt) {
+    struct Row {
+        std::string bytes;
+        std::size_t max;
+        std::optional<std::string> line;
+        int next;  // the byte read after it, -1 at the end
+    };
+    const std::vector<Row> rows = {
+        {"abc\r\nX", 3, "abc", 'X'},
+        {"abc", 3, "abc", -1},
+        {std::string("ab\0c", 4), 3, "ab", 'c'},
+        {"abcd\r\n", 3, std::nullopt, '\r'},
+        {"ab", 0, std::nullopt, 'b'},
+        {"\n", 0, "", -1},
+        {"", 5, "", -1},
+    };
+    TempFolder folder;
+    ASSERT_TRUE(folder.ok());
+    int n = 0;
+    for (const Row& r : rows) {
+        const std::string path = folder.file("within" + std::to_string(n++));
+        put_bytes(path, r.bytes);
+        FileHandle file = open_for_reading(path);
+        ASSERT_TRUE(file);
+        EXPECT_EQ(read_line_within(file, r.max), r.line) << "row " << n - 1;
+        EXPECT_EQ(file.next_byte(), r.next) << "row " << n - 1;
     }
 }
 

@@ -9,14 +9,6 @@
 namespace tarvok::testing {
 namespace {
 
-std::string int32_bytes(int32_t v) {
-    std::string bytes;
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes += static_cast<char>((static_cast<uint32_t>(v) >> shift) & 0xFF);
-    }
-    return bytes;
-}
-
 struct SettingsRow {
     const char* name;
     std::string file;  // "" with present == false: no file at all
@@ -72,7 +64,23 @@ INSTANTIATE_TEST_SUITE_P(
                     int32_bytes(10) + int32_bytes(0) + "Mono\r\n" + int32_bytes(0xFFFFFF) +
                         int32_bytes(0x0000FF) + "ier New\r\n" + int32_bytes(0x1234),
                     true, 10, 0, "Mono", 0xFFFFFF, 0x0000FF},
-        SettingsRow{"EmptyFileReadsAsZeros", "", true, 0, 0, "", 0, 0}),
+        SettingsRow{"EmptyFileReadsAsZeros", "", true, 0, 0, "", 0, 0},
+        SettingsRow{"EndsInsideTheFontSize", "\x0C\x00", true, 0, 0, "", 0, 0},
+        SettingsRow{"EndsInsideTheBackground",
+                    int32_bytes(12) + int32_bytes(0) + "Mono\r\n" + "\xFF\xFF", true, 12, 0,
+                    "Mono", 0, 0},
+        SettingsRow{"NameAtTheLengthLimit",
+                    int32_bytes(10) + int32_bytes(0) + std::string(MaxFontNameLength, 'F') +
+                        "\r\n" + int32_bytes(0x00FF00) + int32_bytes(0x0000FF),
+                    true, 10, 0, std::string(MaxFontNameLength, 'F'), 0x00FF00, 0x0000FF},
+        // A longer name is no font's: it reads as "", and the colours behind it keep their
+        // defaults instead of being read from the middle of the name.
+        SettingsRow{"NameOfThousandsOfBytes",
+                    int32_bytes(12) + int32_bytes(0x100) + std::string(5000, 'A') + "\r\n" +
+                        int32_bytes(0x00FF00) + int32_bytes(0x0000FF),
+                    true, 12, 0x100, "", 0xFFFFFF, 0},
+        SettingsRow{"MegabytesOfOneByte", std::string(4 << 20, 'x'), true, 0x78787878,
+                    0x78787878, "", 0xFFFFFF, 0}),
     [](const ::testing::TestParamInfo<SettingsRow>& info) { return std::string(info.param.name); });
 
 using StoredSettingsTest = ShellTest;
@@ -102,6 +110,7 @@ TEST_F(StoredSettingsTest, FifoIsNoSettingsFile) {
 struct BadFontRow {
     const char* name;
     std::string file;
+    int32_t background = 0x00445566;
 };
 
 void PrintTo(const BadFontRow& row, std::ostream* out) { *out << row.name; }
@@ -118,7 +127,7 @@ TEST_P(FontErrorTest, ReportsOnceAndKeepsTheDefaultFontAndTheStoredValues) {
     EXPECT_EQ(control_font_name(SourceEditor), "");
     EXPECT_EQ(state.settings_loaded, 1);
     // The colours of the file still apply; the window was built before the message.
-    EXPECT_EQ(editor_background(), 0x00445566);
+    EXPECT_EQ(editor_background(), GetParam().background);
     EXPECT_EQ(get_item_text(SourceEditor, 0).substr(0, 7), "*=$1000");
 }
 
@@ -128,7 +137,19 @@ INSTANTIATE_TEST_SUITE_P(
         BadFontRow{"SizeZero", int32_bytes(0) + int32_bytes(0) + "Courier New\r\n" +
                                    int32_bytes(0x00445566) + int32_bytes(0)},
         BadFontRow{"EmptyName", int32_bytes(10) + int32_bytes(0) + "\r\n" +
-                                    int32_bytes(0x00445566) + int32_bytes(0)}),
+                                    int32_bytes(0x00445566) + int32_bytes(0)},
+        // Sizes no font dialog gives (from a damaged file) would leave no line visible.
+        BadFontRow{"HugeSize", int32_bytes(0x7FFFFFFF) + int32_bytes(0) + "Courier\r\n" +
+                                   int32_bytes(0x00445566) + int32_bytes(0)},
+        BadFontRow{"SizeJustAboveTheLargest", int32_bytes(MaxFontSize + 1) + int32_bytes(0) +
+                                                  "Courier\r\n" + int32_bytes(0x00445566) +
+                                                  int32_bytes(0)},
+        BadFontRow{"NameOfControlBytes", int32_bytes(10) + int32_bytes(0) + "\x01\x02\x7F\x03\r\n" +
+                                             int32_bytes(0x00445566) + int32_bytes(0)},
+        BadFontRow{"NameOfThousandsOfBytes",
+                   int32_bytes(10) + int32_bytes(0) + std::string(5000, 'A') + "\r\n" +
+                       int32_bytes(0x00445566) + int32_bytes(0),
+                   0xFFFFFF}),
     [](const ::testing::TestParamInfo<BadFontRow>& info) { return std::string(info.param.name); });
 
 TEST_F(StoredSettingsTest, FontErrorIsShownOverTheBuiltWindow) {

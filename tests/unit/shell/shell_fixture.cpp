@@ -62,6 +62,14 @@ std::vector<std::string> ShellTest::message_texts() {
     return texts;
 }
 
+std::string int32_bytes(int32_t v) {
+    std::string bytes;
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes += static_cast<char>((static_cast<uint32_t>(v) >> shift) & 0xFF);
+    }
+    return bytes;
+}
+
 int32_t selected_editor_line() {
     const std::string text = editor_text();
     const auto end = static_cast<std::ptrdiff_t>(editor_selection().end);

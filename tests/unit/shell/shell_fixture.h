@@ -44,6 +44,9 @@ private:
     std::filesystem::path previous_folder_;
 };
 
+// Four bytes, least significant first, as the settings file stores its numbers.
+std::string int32_bytes(int32_t v);
+
 // 0-based line of the end of the main editor's selection.
 int32_t selected_editor_line();
 
