@@ -180,7 +180,12 @@ private:
     }
 
     std::string comment() {
-        return std::string(CommentWords[static_cast<std::size_t>(pick(CommentWords.size()))]);
+        std::string text(CommentWords[static_cast<std::size_t>(pick(CommentWords.size()))]);
+        for (int32_t i = 1; i < settings_.comment_words; ++i) {
+            text += i % 3 == 0 ? ", " : " ";
+            text += CommentWords[static_cast<std::size_t>(pick(CommentWords.size()))];
+        }
+        return text;
     }
 
     void define_variables();
@@ -251,8 +256,13 @@ void Generator::define_variable(int32_t kind) {
     }
     std::string def = chance(50) ? s.name + " = " + value : s.name + "=" + value;
     if (chance(15)) def = s.name + "\t=\t" + value;
-    if (chance(15)) def += " ; " + comment();
-    line(typed(def), s.name + " = " + tass_value);
+    std::string tass = s.name + " = " + tass_value;
+    if (chance(15)) {
+        const std::string note = " ; " + comment();
+        def += note;
+        tass += note;
+    }
+    line(typed(def), tass);
     (kind == 0 ? zero_page_vars_ : kind == 1 ? absolute_vars_ : immediate_vars_).push_back(s);
     ++program_.variables;
 }
@@ -288,7 +298,7 @@ std::string Generator::take_label() {
         }
         return "";
     }
-    if (chance(22)) {
+    if (chance(settings_.label_percent)) {
         std::string name = new_label_name();
         labels_.push_back({name, address_});
         ++program_.labels;
@@ -309,8 +319,13 @@ void Generator::statement_line(const std::string& mnemonic_tarvok, const std::st
     }
     t += mnemonic_tarvok;
     if (!operand_tarvok.empty()) t += std::string(static_cast<std::size_t>(between(1, 2)), ' ') + operand_tarvok;
-    if (allow_comment && chance(settings_.comment_percent)) t += std::string(static_cast<std::size_t>(between(1, 6)), ' ') + "; " + comment();
-    line(t, label + " " + tass_body);
+    std::string tass = label + " " + tass_body;
+    if (allow_comment && chance(settings_.comment_percent)) {
+        const std::string note = "; " + comment();
+        t += std::string(static_cast<std::size_t>(between(1, 6)), ' ') + note;
+        tass += " " + note;
+    }
+    line(t, tass);
     address_ += length;
 }
 
@@ -619,13 +634,20 @@ void Generator::text_line() {
     std::string label = take_label();
     std::string t = label.empty() ? std::string(static_cast<std::size_t>(between(1, 4)), ' ') : label + " ";
     t += typed("text") + " " + q + written + q;
-    if (chance(settings_.comment_percent)) t += " ;" + comment();
-    line(t, label + " .byte " + tass);
+    tass = label + " .byte " + tass;
+    if (chance(settings_.comment_percent)) {
+        const std::string note = comment();
+        t += " ;" + note;
+        tass += " ;" + note;
+    }
+    line(t, tass);
     address_ += static_cast<int32_t>(written.size());
 }
 
 GeneratedProgram Generator::run() {
-    program_.start_address = chance(50) ? 0x0801 : between(0x0801, 0xC000);
+    program_.start_address = settings_.start_address > 0      ? settings_.start_address
+                             : chance(50)                     ? 0x0801
+                                                              : between(0x0801, 0xC000);
     const std::string start = hex4(program_.start_address);
     std::string start_line = chance(20) ? "*= " + start : "*=" + start;
     if (chance(20)) start_line += " ; start";
@@ -635,7 +657,7 @@ GeneratedProgram Generator::run() {
 
     for (int32_t i = 0; i < settings_.statements; ++i) {
         if (!room_for(400)) break;
-        if (address_ > 0xFF00 && settings_.max_source_chars <= 0) break;
+        if (address_ > 0xFF00) break;
         pad_to_forward_limit();
         const int32_t r = pick(100 + settings_.variable_percent);
         if (r < 62) instruction();
@@ -644,7 +666,10 @@ GeneratedProgram Generator::run() {
         else if (r < 91) text_line();
         else if (r < 93) line("", "");
         else if (r < 93 + settings_.variable_percent) define_variable(pick(3));
-        else line(std::string(static_cast<std::size_t>(pick(3)), ' ') + "; " + comment(), "; " + comment());
+        else {
+            const std::string note = "; " + comment();
+            line(std::string(static_cast<std::size_t>(pick(3)), ' ') + note, note);
+        }
     }
     // Give a still pending forward target its statement.
     if (!pending_.empty()) {
@@ -659,6 +684,18 @@ GeneratedProgram Generator::run() {
 
 GeneratedProgram generate_program(uint64_t seed, const GeneratorSettings& settings) {
     return Generator(seed, settings).run();
+}
+
+GeneratorSettings realistic_source_settings(int32_t max_chars) {
+    GeneratorSettings settings;
+    settings.statements = 10'000'000;  // the character limit ends the source
+    settings.max_source_chars = max_chars;
+    settings.comment_percent = 60;
+    settings.comment_words = 4;
+    settings.variable_percent = 3;
+    settings.label_percent = 85;
+    settings.start_address = 0x0801;
+    return settings;
 }
 
 }  // namespace tarvok

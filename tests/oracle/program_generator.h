@@ -26,6 +26,13 @@ struct GeneratorSettings {
     // Chance, in percent of a statement line, of one more variable definition line between the
     // statements (the program always starts with a few).
     int32_t variable_percent = 2;
+    // Chance in percent that a statement line carries a new label (forward branch targets come
+    // on top).
+    int32_t label_percent = 22;
+    // Words in each comment (picked one by one from a list of short phrases).
+    int32_t comment_words = 1;
+    // Load address of the program; 0 picks one ($0801 or somewhere up to $C000).
+    int32_t start_address = 0;
     // Also write the 64tass translation.
     bool with_tass = true;
 };
@@ -42,7 +49,13 @@ struct GeneratedProgram {
     int32_t branches = 0;
 };
 
-// The program of a seed: the same seed and settings always give the same program.
+// The program of a seed: the same seed and settings always give the same program. The code always
+// ends below $10000.
 GeneratedProgram generate_program(uint64_t seed, const GeneratorSettings& settings);
+
+// Settings for a long source as a programmer writes one, of at most max_chars characters: labels
+// on most statements, comments after most of them and on lines of their own, blank lines, code
+// from $0801. A source at the editor's limit (1,000,000 characters) still fits below $FFFF.
+GeneratorSettings realistic_source_settings(int32_t max_chars);
 
 }  // namespace tarvok
