@@ -1,14 +1,17 @@
 // Text and number primitives over Latin-1 byte strings.
 //
-// Searching goes through memmem, which stays linear in the length of the text even for long or
-// repetitive patterns; every pass over a text copies each byte at most once. Together this keeps
-// all primitives linear, so the editor's whole text (up to 1,000,000 bytes) goes through them
-// without delay.
+// Searching goes through memchr for one-byte patterns and for texts of at most a source line's
+// usual length, and through memmem otherwise, which stays linear in the length of
+// the text even for long or repetitive patterns; every pass over a text copies each byte at most
+// once. Together this keeps all primitives linear, so the editor's whole text (up to 1,000,000
+// bytes) goes through them without delay, and the assembler's many searches in short fields cost
+// little more than the bytes they look at.
 
 #include "runtime/text/text.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <string.h>  // memmem
 
 namespace tarvok {
@@ -19,13 +22,37 @@ constexpr std::size_t not_found = static_cast<std::size_t>(-1);
 
 int32_t to_position(std::size_t value) { return static_cast<int32_t>(value); }
 
+// Texts up to this length are searched by finding the pattern's first byte and comparing the rest
+// there: for them that is cheaper than setting up memmem, and the work stays bounded by this
+// length times the pattern's.
+constexpr std::size_t ShortText = 64;
+
 // Offset of the first occurrence of pattern in s at or after offset from; not_found when none.
 // The pattern must not be empty.
 std::size_t find_from(std::string_view s, std::string_view pattern, std::size_t from) {
     if (from > s.size() || pattern.size() > s.size() - from) return not_found;
-    const void* hit = ::memmem(s.data() + from, s.size() - from, pattern.data(), pattern.size());
+    const char* const base = s.data();
+    const std::size_t rest = s.size() - from;
+    if (pattern.size() == 1) {
+        const void* hit = std::memchr(base + from, pattern.front(), rest);
+        return hit == nullptr ? not_found : static_cast<std::size_t>(static_cast<const char*>(hit) - base);
+    }
+    if (rest <= ShortText) {
+        const char first = pattern.front();
+        const std::size_t tail = pattern.size() - 1;
+        const char* at = base + from;
+        const char* const last = base + (s.size() - pattern.size());
+        while (at <= last) {
+            at = static_cast<const char*>(std::memchr(at, first, static_cast<std::size_t>(last - at) + 1));
+            if (at == nullptr) return not_found;
+            if (std::memcmp(at + 1, pattern.data() + 1, tail) == 0) return static_cast<std::size_t>(at - base);
+            ++at;
+        }
+        return not_found;
+    }
+    const void* hit = ::memmem(base + from, rest, pattern.data(), pattern.size());
     if (hit == nullptr) return not_found;
-    return static_cast<std::size_t>(static_cast<const char*>(hit) - s.data());
+    return static_cast<std::size_t>(static_cast<const char*>(hit) - base);
 }
 
 char fold_ascii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c; }
@@ -40,11 +67,12 @@ std::string fold_ascii_text(std::string_view s) {
 // the same length as `source`) is replaced by replacement, everything else is copied from source.
 std::string replace_pass(std::string_view source, std::string_view search, std::string_view pattern,
                          std::string_view replacement) {
+    std::size_t hit = find_from(search, pattern, 0);
+    if (hit == not_found) return std::string(source);
     std::string result;
     result.reserve(source.size());
     std::size_t copied = 0;
-    for (std::size_t hit = find_from(search, pattern, 0); hit != not_found;
-         hit = find_from(search, pattern, copied)) {
+    for (; hit != not_found; hit = find_from(search, pattern, copied)) {
         result.append(source.substr(copied, hit - copied));
         result.append(replacement);
         copied = hit + pattern.size();
