@@ -27,7 +27,7 @@ enum class StatementClass : uint8_t { NoStatement, DataStatement, InstructionSta
 enum class OutputKind : uint8_t { Prg = 0, P00 = 1 };
 
 struct SourceLine {
-    std::string text;  // the editor line without its line break, lower-cased
+    std::string_view text;  // the editor line without its line break, lower-cased (in source_text)
 };
 
 struct VariableEntry {
@@ -69,6 +69,8 @@ struct SymbolIndex {
 };
 
 struct AssemblyContext {
+    // The editor's lines as one lower-cased text, each line followed by "\n"; lines views into it.
+    std::string source_text;
     std::vector<SourceLine> lines;
     int32_t line_count = 0;
     std::vector<uint8_t> line_kind;       // LineKind per line, line_count + 1 entries

@@ -23,7 +23,7 @@ int32_t right_term_value(AssemblyContext& ctx, std::string_view t, char op) {
     if (const int32_t l = ctx.symbols.label(term); l >= 0) {
         return ctx.labels[l].address;
     }
-    return parse_decimal(literal_to_decimal(ctx, term));
+    return literal_value(ctx, term);
 }
 
 // The 32-bit result, wrapping like the rest of the assembler's arithmetic.

@@ -66,7 +66,8 @@ void collect_labels(AssemblyContext& ctx) {
         if (ctx.line_kind[i] != Open) {
             continue;
         }
-        const std::string t = strip_comment(remove_text(ctx.lines[i].text, "\n"));
+        // Source lines hold no line break, so the line is its own text without one.
+        const std::string_view t = strip_comment(ctx.lines[i].text);
         if (t.empty()) {
             continue;
         }
@@ -78,20 +79,19 @@ void collect_labels(AssemblyContext& ctx) {
         while (p < t.size() && !is_word_separator(t[p])) {
             ++p;
         }
-        std::string word = t.substr(begin, p - begin);
+        const std::string_view word = t.substr(begin, p - begin);
         if (is_table_word(word)) {
             ++ordinal;
             continue;
         }
-        const std::string rest =
-            p < t.size() ? remove_text(remove_text(remove_text(t.substr(p + 1), "\t"), "\n"), " ")
-                         : std::string();
-        if (rest.empty()) {
+        // Something other than tabs, line breaks and blanks must follow the label.
+        const bool nothing_after = p >= t.size() || t.find_first_not_of("\t\n ", p + 1) == std::string_view::npos;
+        if (nothing_after) {
             ctx.error = 1;
             show_error_then_goto(ctx, "Lable Error.", "Lable Is Not Marked against op or data value.", i);
             return;
         }
-        ctx.labels.push_back(LabelEntry{std::move(word), ordinal, -1, i});
+        ctx.labels.push_back(LabelEntry{std::string(word), ordinal, -1, i});
         ctx.line_has_label[i] = 1;
         ++ordinal;
     }

@@ -9,15 +9,20 @@ namespace {
 
 constexpr int32_t PoundSign = 163;
 
+// The digits as four places: fewer are padded on the left with "0" (worth nothing), more are cut
+// to their first four. Each place is read upper-cased.
 int32_t hex_value(std::string_view digits) {
-    const int32_t n = text_length(digits);
-    if (n == 0) {
+    if (digits.empty()) {
         return 0;
     }
-    const std::string padded = upper_text(text_pad_left(digits, 4, "0"));
-    int32_t weight = 4096;
+    const std::size_t kept = digits.size() < 4 ? digits.size() : 4;
+    int32_t weight = 1 << (4 * static_cast<int32_t>(kept - 1));
     int32_t value = 0;
-    for (unsigned char c : padded) {
+    for (std::size_t i = 0; i < kept; ++i) {
+        auto c = static_cast<unsigned char>(digits[i]);
+        if ((c >= 0x61 && c <= 0x7A) || c >= 0xE0) {
+            c = static_cast<unsigned char>(c - 0x20);  // upper_text's rule
+        }
         int32_t digit = c;
         if (c >= 'A' && c <= 'F') {
             digit = c - 55;
@@ -86,9 +91,13 @@ std::string hex_to_decimal(std::string_view digits) {
 }
 
 std::string literal_to_decimal(AssemblyContext& ctx, std::string_view text) {
+    return format_decimal(literal_value(ctx, text));
+}
+
+int32_t literal_value(AssemblyContext& ctx, std::string_view text) {
     // A quoted blank, also one whose blank a caller has already removed.
     if (text == "\" \"" || text == "\"\"" || text == "` `") {
-        return "32";
+        return 32;
     }
     std::string t = remove_text(text, " ");
     if (find_text(t, "#") != 0 && find_text(t, "#$") == 0) {
@@ -97,9 +106,9 @@ std::string literal_to_decimal(AssemblyContext& ctx, std::string_view text) {
     const char first = t.empty() ? '\0' : t.front();
     int32_t value = 0;
     if (first == '$') {
-        value = hex_value(mid_text(t, 2, 4));
+        value = hex_value(mid_view(t, 2, 4));
     } else if (first == '#') {
-        value = hex_value(mid_text(t, 3, 2));
+        value = hex_value(mid_view(t, 3, 2));
     } else if (first == '%') {
         value = binary_value(ctx, t);
     } else if (first == '"') {
@@ -107,11 +116,11 @@ std::string literal_to_decimal(AssemblyContext& ctx, std::string_view text) {
     } else if (first == '`') {
         value = screen_code_value(ctx, t);
     } else if (first >= '0' && first <= '9') {
-        value = parse_decimal(left_text(t, 5));
+        value = parse_decimal(left_view(t, 5));
     } else {
-        value = parse_decimal(left_text(t, 1));
+        value = parse_decimal(left_view(t, 1));
     }
-    return format_decimal(value);
+    return value;
 }
 
 }  // namespace tarvok

@@ -15,6 +15,9 @@ namespace tarvok {
 // show their message, set ctx.error and give "0". Every other text gives some number.
 std::string literal_to_decimal(AssemblyContext& ctx, std::string_view text);
 
+// The number literal_to_decimal gives as text (what parse_decimal reads back from it).
+int32_t literal_value(AssemblyContext& ctx, std::string_view text);
+
 // Decimal text of up to four hexadecimal digit characters; any other character counts with its own
 // character code as its digit value.
 std::string hex_to_decimal(std::string_view digits);

@@ -1,23 +1,47 @@
 #include "assembler/source_lines.h"
 
+
 #include "runtime/text/text.h"
 #include "runtime/window/window.h"
 
 namespace tarvok {
 
-void read_source_lines(AssemblyContext& ctx) {
-    ctx.lines.reserve(static_cast<std::size_t>(ctx.line_count) + 1);
-    for (int32_t i = 0; i <= ctx.line_count; ++i) {
-        std::string text = lower_text(get_item_text(MainEditorId, i));
-        if (find_text(text, "*=") != 0) {
-            ctx.line_kind[i] = StartCandidate;
-        } else if (find_text(text, "=") != 0) {
-            ctx.line_kind[i] = Assignment;
+namespace {
+
+// True when the line holds "*=": some "=" right after a "*".
+bool holds_start_directive(std::string_view text, std::size_t first_equals) {
+    for (std::size_t p = first_equals; p != std::string_view::npos; p = text.find('=', p + 1)) {
+        if (p > 0 && text[p - 1] == '*') {
+            return true;
         }
-        if (ctx.includes_expanded == 1 && find_text(text, "include") != 0) {
+    }
+    return false;
+}
+
+}  // namespace
+
+void read_source_lines(AssemblyContext& ctx) {
+    // The whole text in one read, lower-cased in one pass; each line is a view into it.
+    ctx.source_text = get_editor_lines(MainEditorId);
+    lower_text_in_place(ctx.source_text);
+    const std::string_view text = ctx.source_text;
+    ctx.lines.clear();
+    ctx.lines.reserve(static_cast<std::size_t>(ctx.line_count) + 1);
+    std::size_t start = 0;
+    for (int32_t i = 0; i <= ctx.line_count; ++i) {
+        std::string_view line;
+        if (start < text.size()) {
+            const std::size_t end = text.find('\n', start);
+            line = text.substr(start, (end == std::string_view::npos ? text.size() : end) - start);
+            start += line.size() + 1;
+        }
+        if (const std::size_t equals = line.find('='); equals != std::string_view::npos) {
+            ctx.line_kind[i] = holds_start_directive(line, equals) ? StartCandidate : Assignment;
+        }
+        if (ctx.includes_expanded == 1 && find_text(line, "include") != 0) {
             ctx.line_kind[i] = IncludeLine;
         }
-        ctx.lines.push_back(SourceLine{std::move(text)});
+        ctx.lines.push_back(SourceLine{line});
     }
 }
 
@@ -26,8 +50,10 @@ void mark_blank_lines(AssemblyContext& ctx) {
         if (ctx.line_kind[i] != Open) {
             continue;
         }
-        const std::string t = remove_text(remove_text(remove_text(ctx.lines[i].text, " "), "\t"), "\n");
-        if (t.empty() || find_text(t, ";") == 1) {
+        // Blank, tab and line break do not count: a line with nothing else, or with ";" first.
+        const std::string_view t = ctx.lines[i].text;
+        const std::size_t first = t.find_first_not_of(" \t\n");
+        if (first == std::string_view::npos || t[first] == ';') {
             ctx.line_kind[i] = Consumed;
         }
     }

@@ -30,7 +30,7 @@ int32_t read_directive(AssemblyContext& ctx) {
             }
             return i;
         }
-        ctx.start_address = parse_decimal(literal_to_decimal(ctx, v));
+        ctx.start_address = literal_value(ctx, v);
         ctx.line_kind[i] = StartLine;
         return i;
     }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tarvok {
 
@@ -36,7 +37,9 @@ inline constexpr int32_t SelectHigh = 2;
 
 struct StatementEntry {
     int32_t address = 0;        // program counter at the statement's first byte
-    std::string mnemonic;       // table word, or "data" for a byte of a data directive
+    // Table word, or "data" for a byte of a data directive: always text that lives for the whole
+    // program (the instruction table's words or a string literal), never a copy.
+    std::string_view mnemonic;
     int32_t opcode = 0;
     std::string operand;        // as written, blanks removed; "" when there is none
     int32_t value = 0;          // operand value; -1 without operand; displacement for branches

@@ -11,8 +11,8 @@ namespace tarvok {
 namespace {
 
 struct WordSplit {
-    std::string word;
-    std::string operand;
+    std::string_view word;
+    std::string_view operand;
 };
 
 // The first word (blanks and carriage returns before it skipped; the first blank or carriage return
@@ -27,9 +27,9 @@ WordSplit split_word(std::string_view t) {
     while (i < t.size() && t[i] != ' ' && t[i] != '\r') {
         ++i;
     }
-    split.word.assign(t.substr(begin, i - begin));
+    split.word = t.substr(begin, i - begin);
     if (i < t.size()) {
-        split.operand.assign(t.substr(i + 1));
+        split.operand = t.substr(i + 1);
     }
     return split;
 }
@@ -60,52 +60,69 @@ void handle_line(AssemblyContext& ctx, const StatementHandlers& handlers, std::s
     if (row < 0) {
         return;  // no table word: the line yields no statement
     }
+    // The table's own text of the word, which outlives the line.
+    const std::string_view word = mnemonic_list()[static_cast<std::size_t>(row)];
     if (is_data_word_row(row)) {
-        handlers.data_directive(ctx, split.word, split.operand);
+        handlers.data_directive(ctx, word, split.operand);
         return;
     }
-    const std::string operand = handlers.prepare_instruction(ctx, split.word, split.operand);
+    const std::string_view operand = handlers.prepare_instruction(ctx, word, split.operand);
     if (ctx.statement_class == StatementClass::InstructionStatement) {
         handlers.resolve_operand(ctx, operand);
     }
 }
 
-}  // namespace
-
-std::string strip_comment(std::string_view text) {
-    const int32_t p = find_text(text, ";");
-    if (p == 0 || find_text(text, "\";\"") != 0) {
-        return std::string(text);
+// The line without tabs and line breaks: the line itself when it has none, else a copy in buffer.
+std::string_view without_tabs(std::string_view text, std::string& buffer) {
+    if (text.find_first_of("\t\n") == std::string_view::npos) {
+        return text;
     }
-    return left_text(text, p - 1);
+    buffer.clear();
+    for (char c : text) {
+        if (c != '\t' && c != '\n') {
+            buffer.push_back(c);
+        }
+    }
+    return buffer;
 }
 
-std::string strip_label(const AssemblyContext& ctx, std::string_view text) {
+}  // namespace
+
+std::string_view strip_comment(std::string_view text) {
+    const int32_t p = find_text(text, ";");
+    if (p == 0 || find_text(text, "\";\"") != 0) {
+        return text;
+    }
+    return left_view(text, p - 1);
+}
+
+std::string_view strip_label(const AssemblyContext& ctx, std::string_view text) {
     const int32_t line = ctx.current_line;
     if (line < 0 || line >= static_cast<int32_t>(ctx.line_has_label.size()) ||
         ctx.line_has_label[line] != 1) {
-        return std::string(text);
+        return text;
     }
     const int32_t index = line < static_cast<int32_t>(ctx.symbols.label_on_line.size())
                               ? ctx.symbols.label_on_line[line]
                               : -1;
     if (index < 0) {
-        return std::string(text);
+        return text;
     }
     const std::string& name = ctx.labels[index].name;
     const int32_t p = find_text(text, name);
-    return mid_text(text, p + text_length(name), text_length(text) - p);
+    return mid_view(text, p + text_length(name), text_length(text) - p);
 }
 
 void statement_pass(AssemblyContext& ctx, const StatementHandlers& handlers) {
     ctx.current_line = 0;
+    std::string buffer;
     for (int32_t i = 0; i < static_cast<int32_t>(ctx.lines.size()); ++i) {
         ctx.current_line = i;
         if (ctx.line_kind[i] != Open) {
             continue;
         }
         ctx.current_record = -1;
-        std::string t = remove_text(remove_text(ctx.lines[i].text, "\t"), "\n");
+        std::string_view t = without_tabs(ctx.lines[i].text, buffer);
         t = strip_comment(t);
         t = strip_label(ctx, t);
         ctx.statement_class = StatementClass::NoStatement;

@@ -14,18 +14,20 @@ namespace tarvok {
 struct StatementHandlers {
     // "byte", "word", "dbyte" or "text" with the operand field.
     void (*data_directive)(AssemblyContext& ctx, std::string_view word, std::string_view operand);
-    // A mnemonic with its operand field; returns the operand text for resolve_operand.
-    std::string (*prepare_instruction)(AssemblyContext& ctx, std::string_view word,
-                                       std::string_view operand);
+    // A mnemonic (the table's own text of the word) with its operand field; returns the operand
+    // text for resolve_operand: the operand field itself or a part of it.
+    std::string_view (*prepare_instruction)(AssemblyContext& ctx, std::string_view word,
+                                            std::string_view operand);
     void (*resolve_operand)(AssemblyContext& ctx, std::string_view operand);
 };
 
-// The text without its comment; a line holding a quoted semicolon keeps its comment.
-std::string strip_comment(std::string_view text);
+// The text without its comment (a view into text); a line holding a quoted semicolon keeps its
+// comment.
+std::string_view strip_comment(std::string_view text);
 
 // The text after the label of ctx.current_line (everything after the label name's first
-// occurrence); unchanged when the line has no label.
-std::string strip_label(const AssemblyContext& ctx, std::string_view text);
+// occurrence, a view into text); unchanged when the line has no label.
+std::string_view strip_label(const AssemblyContext& ctx, std::string_view text);
 
 // Runs the statement handlers over every Open line, stopping at the first error.
 void statement_pass(AssemblyContext& ctx, const StatementHandlers& handlers);

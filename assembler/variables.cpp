@@ -55,7 +55,7 @@ bool read_definition(AssemblyContext& ctx, int32_t i) {
                 value_text = remove_text(value_text, "#");
             }
         }
-        entry.value = parse_decimal(literal_to_decimal(ctx, value_text));
+        entry.value = literal_value(ctx, value_text);
     }
     if (entry.value > 65535) {
         show_error("Variable Value error.", "Variable Value To Large,>65535,$ffff");

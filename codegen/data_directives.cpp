@@ -1,7 +1,5 @@
 #include "codegen/data_directives.h"
 
-#include <vector>
-
 #include "assembler/literals.h"
 #include "assembler/messages.h"
 #include "runtime/text/text.h"
@@ -32,19 +30,6 @@ void add_label_byte(AssemblyContext& ctx, const std::string& label, int32_t kind
 int32_t high_byte(int32_t v) { return (v >> 8) & 0xFF; }
 int32_t low_byte(int32_t v) { return v & 0xFF; }
 
-// The fields of "byte 1,2,3": split at every ","; an operand without a comma is one field.
-std::vector<std::string> split_fields(std::string_view operand) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= operand.size(); ++i) {
-        if (i == operand.size() || operand[i] == ',') {
-            fields.emplace_back(operand.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    return fields;
-}
-
 void add_label_field(AssemblyContext& ctx, std::string_view word, const std::string& label, int32_t select) {
     if (word == "dbyte") {
         add_label_byte(ctx, label, DataLabelHigh, SelectHigh);
@@ -63,7 +48,7 @@ void add_label_field(AssemblyContext& ctx, std::string_view word, const std::str
 
 // One field of "byte", "word" or "dbyte"; false after an error.
 bool add_number_field(AssemblyContext& ctx, std::string_view word, std::string_view field, int32_t select) {
-    int32_t v = parse_decimal(literal_to_decimal(ctx, field));
+    int32_t v = literal_value(ctx, field);
     if (select == SelectHigh) {
         if (v < 256) {
             goto_source_line(ctx.current_line);
@@ -91,8 +76,17 @@ bool add_number_field(AssemblyContext& ctx, std::string_view word, std::string_v
     return true;
 }
 
+// The fields of "byte 1,2,3" are split at every ","; an operand without a comma is one field.
 void add_number_fields(AssemblyContext& ctx, std::string_view word, std::string_view operand) {
-    for (std::string field : split_fields(remove_text(operand, " "))) {
+    const std::string fields = remove_text(operand, " ");
+    std::string field;
+    std::size_t start = 0;
+    for (std::size_t end = 0; end <= fields.size(); ++end) {
+        if (end < fields.size() && fields[end] != ',') {
+            continue;
+        }
+        field.assign(fields, start, end - start);
+        start = end + 1;
         int32_t select = SelectNone;
         if (find_text(field, ">") != 0) {
             field = remove_text(remove_text(field, ">"), "#");
@@ -120,7 +114,7 @@ void add_text(AssemblyContext& ctx, std::string_view operand) {
     const std::string characters =
         remove_text(mid_text(operand, first + 1, text_length(operand) - first - 1), quote);
     for (char c : characters) {
-        add_byte(ctx, parse_decimal(literal_to_decimal(ctx, quote + c + quote)));
+        add_byte(ctx, literal_value(ctx, quote + c + quote));
     }
 }
 

@@ -68,15 +68,15 @@ bool holds_quoted(std::string_view text, char c) {
     return find_text(text, quoted) != 0 || find_text(text, backticked) != 0;
 }
 
-std::string prepare_instruction(AssemblyContext& ctx, std::string_view word, std::string_view operand) {
+std::string_view prepare_instruction(AssemblyContext& ctx, std::string_view word, std::string_view operand) {
     StatementEntry& rec = current_record(ctx);
-    rec.mnemonic = std::string(word);
+    rec.mnemonic = word;
     rec.line_number = ctx.current_line;
     ctx.statement_class = StatementClass::InstructionStatement;
     if (is_accumulator_shift(word) && remove_text(operand, " ") == "a") {
         return {};
     }
-    return std::string(operand);
+    return operand;
 }
 
 std::string classify_operand_shape(AssemblyContext& ctx, std::string_view operand, StatementEntry* rec) {
@@ -210,7 +210,7 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
     // A number. "<" and ">" select its low or high byte, whether or not the source defines any
     // symbols, so that "lda #<$1234" always loads $34.
     apply_byte_selection(full, name, rec);
-    int32_t value = parse_decimal(literal_to_decimal(ctx, name));
+    int32_t value = literal_value(ctx, name);
     if (value == 0 && find_text(name, "0") == 0) {
         goto_source_line(ctx.current_line);
         show_error("Label/Variable Error.",

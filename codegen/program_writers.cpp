@@ -110,7 +110,7 @@ void write_p00_file(AssemblyContext& ctx, SourceDocument& doc) {
         quoted += name[i];
         quoted += '"';
         ctx.p00_header[C64NameOffset + i] =
-            static_cast<uint8_t>(parse_decimal(literal_to_decimal(ctx, quoted)) & 0xFF);
+            static_cast<uint8_t>(literal_value(ctx, quoted) & 0xFF);
     }
 
     doc.source_path = choose_save_file(SaveTitle, doc.default_path, "P00Files (*.*)|*.p00", 0);

@@ -87,10 +87,12 @@ int32_t text_length(std::string_view s) { return to_position(s.size()); }
 
 bool text_equal(std::string_view a, std::string_view b) { return a == b; }
 
-std::string left_text(std::string_view s, int32_t n) {
+std::string_view left_view(std::string_view s, int32_t n) {
     if (n <= 0) return {};
-    return std::string(s.substr(0, static_cast<std::size_t>(n)));
+    return s.substr(0, static_cast<std::size_t>(n));
 }
+
+std::string left_text(std::string_view s, int32_t n) { return std::string(left_view(s, n)); }
 
 std::string right_text(std::string_view s, int32_t n) {
     if (n <= 0) return {};
@@ -98,11 +100,15 @@ std::string right_text(std::string_view s, int32_t n) {
     return std::string(s.substr(s.size() - count));
 }
 
-std::string mid_text(std::string_view s, int32_t start, int32_t len) {
+std::string_view mid_view(std::string_view s, int32_t start, int32_t len) {
     if (len <= 0) return {};
     const std::size_t offset = start <= 1 ? 0 : static_cast<std::size_t>(start) - 1;
     if (offset >= s.size()) return {};
-    return std::string(s.substr(offset, static_cast<std::size_t>(len)));
+    return s.substr(offset, static_cast<std::size_t>(len));
+}
+
+std::string mid_text(std::string_view s, int32_t start, int32_t len) {
+    return std::string(mid_view(s, start, len));
 }
 
 int32_t find_text(std::string_view s, std::string_view pattern, int32_t start) {
@@ -170,12 +176,16 @@ std::string text_pad_left(std::string_view s, int32_t n, std::string_view fill) 
     return result;
 }
 
-std::string lower_text(std::string_view s) {
-    std::string result(s);
-    for (char& c : result) {
+void lower_text_in_place(std::string& s) {
+    for (char& c : s) {
         const auto b = static_cast<unsigned char>(c);
         if ((b >= 0x41 && b <= 0x5A) || (b >= 0xC0 && b <= 0xDE)) c = static_cast<char>(b + 0x20);
     }
+}
+
+std::string lower_text(std::string_view s) {
+    std::string result(s);
+    lower_text_in_place(result);
     return result;
 }
 

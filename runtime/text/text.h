@@ -27,6 +27,10 @@ std::string right_text(std::string_view s, int32_t n);
 // or len <= 0 gives "".
 std::string mid_text(std::string_view s, int32_t start, int32_t len);
 
+// left_text and mid_text as views into s, for callers that keep s alive while they read the cut.
+std::string_view left_view(std::string_view s, int32_t n);
+std::string_view mid_view(std::string_view s, int32_t start, int32_t len);
+
 // Position of the first occurrence of pattern that begins at or after start (start <= 0 counts
 // as 1); 0 when there is none. An empty pattern is found at start, as long as start is at most
 // length + 1.
@@ -56,6 +60,8 @@ std::string text_pad_left(std::string_view s, int32_t n, std::string_view fill =
 
 // Lowers 0x41-0x5A and 0xC0-0xDE by adding 0x20; every other byte stays.
 std::string lower_text(std::string_view s);
+// lower_text on s itself.
+void lower_text_in_place(std::string& s);
 
 // Raises 0x61-0x7A and 0xE0-0xFF by subtracting 0x20; every other byte stays.
 std::string upper_text(std::string_view s);

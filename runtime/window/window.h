@@ -159,6 +159,10 @@ void clear_items(int32_t id);
 int32_t count_items(int32_t id);
 // List box: item text. Editor: line text without its line break; "" past the last line.
 std::string get_item_text(int32_t id, int32_t index);
+// Editor: every line from 0 to count_items (the one past the last reads as ""), as get_item_text
+// gives them, each followed by "\n": the whole text in one read, in time linear in its length.
+// "" for a control that is no editor.
+std::string get_editor_lines(int32_t id);
 // List box: replace the item. Editor: replace the characters of the line, not its line break.
 void set_item_text(int32_t id, int32_t index, std::string_view text);
 

@@ -95,6 +95,8 @@ TEST_F(EditorLines, LineModelRows) {
         EXPECT_EQ(editor_lines(), row.lines);
         EXPECT_EQ(editor_text(), joined(row.lines));
         EXPECT_EQ(get_item_text(MainEditorId, static_cast<int32_t>(row.lines.size())), "");
+        // All lines in one read: each line and the empty one past the last, each ended by "\n".
+        EXPECT_EQ(get_editor_lines(MainEditorId), joined(row.lines) + (row.lines.empty() ? "\n" : "\n\n"));
         close_window(0);
     }
 }
@@ -117,6 +119,8 @@ TEST_F(EditorLines, LinesOfAnyEditorNotOnlyTheMainOne) {
     EXPECT_EQ(count_items(47), 3);
     EXPECT_EQ(get_item_text(47, 0), "first");
     EXPECT_EQ(get_item_text(47, 2), "third");
+    EXPECT_EQ(get_editor_lines(47), "first\nsecond\nthird\n\n");
+    EXPECT_EQ(get_editor_lines(99), "");
 }
 
 TEST_F(EditorLines, ManyAppendedLinesReadBackInOrder) {

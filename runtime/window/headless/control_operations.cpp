@@ -147,6 +147,12 @@ std::string get_item_text(int32_t id, int32_t index) {
     return "";
 }
 
+std::string get_editor_lines(int32_t id) {
+    const ControlRecord* control = find_control(id);
+    if (control == nullptr || !control->editor) return "";
+    return control->editor->lines_text();
+}
+
 void set_item_text(int32_t id, int32_t index, std::string_view text) {
     ControlRecord* control = find_control(id);
     if (control == nullptr) return;

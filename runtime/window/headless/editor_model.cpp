@@ -37,6 +37,15 @@ std::string EditorModel::line_text(int32_t line) const {
     return text_.substr(start, static_cast<std::size_t>(lines_.line_length(text_, line)));
 }
 
+std::string EditorModel::lines_text() const {
+    if (line_count() == 0) return "\n";
+    std::string lines;
+    lines.reserve(text_.size() + 2);
+    lines += text_;
+    lines += "\n\n";
+    return lines;
+}
+
 bool EditorModel::append_line(std::string_view text) {
     std::string insertion;
     if (!text_.empty() || lines_added_) insertion.push_back('\n');

@@ -32,6 +32,8 @@ public:
     // 0 while the text is empty and no line was added since it was last emptied.
     int32_t line_count() const;
     std::string line_text(int32_t line) const;  // "" past the last line
+    // Lines 0 to line_count() (the one past the last is ""), each followed by "\n".
+    std::string lines_text() const;
     // Appends text as a new line (a line break first when the editor holds text or a line).
     bool append_line(std::string_view text);
     // Puts text and a line break at the start of an existing line; appends past the last line.

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QTabBar>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -218,6 +219,24 @@ std::string get_item_text(int32_t id, int32_t index) {
     }
     if (const EditorWidget* editor = editor_of(*record)) return from_qt(editor->line_text(index));
     return "";
+}
+
+std::string get_editor_lines(int32_t id) {
+    const ControlRecord* record = find_control(id);
+    if (record == nullptr) return "";
+    const EditorWidget* editor = editor_of(*record);
+    if (editor == nullptr) return "";
+    if (editor->line_count() == 0) return "\n";
+    // Each text block is one line; the raw text has a paragraph separator between blocks. The
+    // characters convert as from_qt converts them ("?" for those outside Latin-1).
+    const QString raw = editor->document()->toRawText();
+    std::string lines(static_cast<std::size_t>(raw.size()) + 2, '\n');
+    const QChar* chars = raw.constData();
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const char16_t c = chars[i].unicode();
+        lines[static_cast<std::size_t>(i)] = c == QChar::ParagraphSeparator ? '\n' : c < 256 ? static_cast<char>(c) : '?';
+    }
+    return lines;
 }
 
 void set_item_text(int32_t id, int32_t index, std::string_view text) {
