@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "assembler/statement_entry.h"
@@ -48,12 +47,43 @@ struct LabelEntry {
 // The assembled bytes in address order; each is kept as a 16-bit slot, the writers use the low 8.
 using ObjectImage = std::vector<uint16_t>;
 
+// Names to their first and last index in a list, by open addressing in a power-of-two table. The
+// names stay in the list: it must not change while the index is in use.
+class NameIndex {
+public:
+    void clear();
+    // Indexes the names of entries[0..n), which have a `name` field.
+    template <typename Entry>
+    void build(const std::vector<Entry>& entries) {
+        std::vector<std::string_view> names;
+        names.reserve(entries.size());
+        for (const Entry& entry : entries) {
+            names.emplace_back(entry.name);
+        }
+        build_names(std::move(names));
+    }
+    // Index of the first / last entry of that name, -1 when there is none.
+    int32_t first(std::string_view name) const;
+    int32_t last(std::string_view name) const;
+
+private:
+    struct Slot {
+        uint32_t hash = 0;
+        int32_t first = -1;  // -1: the slot is free
+        int32_t last = -1;
+    };
+    void build_names(std::vector<std::string_view> names);
+    const Slot* find(std::string_view name) const;
+
+    std::vector<Slot> slots_;
+    std::vector<std::string_view> names_;  // by list index
+};
+
 // Lookups by name, built once per run when the lists are complete. Each keeps the entry that a
 // walk through the list in definition order would stop at.
 struct SymbolIndex {
-    std::unordered_map<std::string, int32_t> first_variable;  // name -> index in variables
-    std::unordered_map<std::string, int32_t> first_label;     // name -> index in labels
-    std::unordered_map<std::string, int32_t> last_label;      // name -> index in labels
+    NameIndex variable_names;  // over ctx.variables
+    NameIndex label_names;     // over ctx.labels
     std::vector<int32_t> label_on_line;  // line -> index of the first label of that line, or -1
 
     void clear();

@@ -1,7 +1,5 @@
 #include "assembler/labels.h"
 
-#include <unordered_map>
-
 #include "assembler/messages.h"
 #include "assembler/statement_pass.h"
 #include "assembler/table_words.h"
@@ -14,17 +12,14 @@ namespace {
 bool is_word_separator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // Reports the first label (in definition order) whose name comes again later, with the line of that
-// first entry and of the next entry of the same name. True when one was reported.
+// first entry and of the next entry of the same name. True when one was reported. The labels must
+// be indexed.
 bool refuse_double_labels(AssemblyContext& ctx) {
-    std::unordered_map<std::string, int32_t> count;
-    count.reserve(ctx.labels.size());
-    for (const LabelEntry& label : ctx.labels) {
-        ++count[label.name];
-    }
     const auto n = static_cast<int32_t>(ctx.labels.size());
     for (int32_t i = 0; i < n; ++i) {
         const LabelEntry& first = ctx.labels[i];
-        if (count[first.name] < 2) {
+        // A name defined once has the same first and last entry.
+        if (ctx.symbols.last_label_named(first.name) == i) {
             continue;
         }
         int32_t second = i + 1;

@@ -1,7 +1,6 @@
 #include "assembler/table_words.h"
 
-#include <string>
-#include <unordered_map>
+#include <vector>
 
 namespace tarvok {
 
@@ -18,17 +17,51 @@ const std::array<std::string_view, MnemonicCount>& mnemonic_list() {
     return words;
 }
 
+namespace {
+
+constexpr int32_t Letters = 26;
+
+// Place of a three-letter word among all words of three letters a-z; -1 for any other word.
+int32_t three_letter_key(std::string_view word) {
+    if (word.size() != 3) {
+        return -1;
+    }
+    int32_t key = 0;
+    for (char c : word) {
+        if (c < 'a' || c > 'z') {
+            return -1;
+        }
+        key = key * Letters + (c - 'a');
+    }
+    return key;
+}
+
+}  // namespace
+
 int32_t table_word_row(std::string_view word) {
-    static const std::unordered_map<std::string_view, int32_t> rows = [] {
-        std::unordered_map<std::string_view, int32_t> map;
+    // Every mnemonic has three letters: one array lookup finds its row. The four longer words
+    // are compared directly.
+    static const std::vector<int8_t> rows = [] {
+        std::vector<int8_t> table(static_cast<std::size_t>(Letters * Letters * Letters), -1);
         const auto& words = mnemonic_list();
         for (int32_t row = 0; row < MnemonicCount; ++row) {
-            map.emplace(words[row], row);
+            const int32_t key = three_letter_key(words[static_cast<std::size_t>(row)]);
+            if (key >= 0) {
+                table[static_cast<std::size_t>(key)] = static_cast<int8_t>(row);
+            }
         }
-        return map;
+        return table;
     }();
-    auto it = rows.find(word);
-    return it == rows.end() ? -1 : it->second;
+    if (const int32_t key = three_letter_key(word); key >= 0) {
+        return rows[static_cast<std::size_t>(key)];
+    }
+    const auto& words = mnemonic_list();
+    for (int32_t row : {RowByte, RowWord, RowDbyte, RowText}) {
+        if (word == words[static_cast<std::size_t>(row)]) {
+            return row;
+        }
+    }
+    return -1;
 }
 
 }  // namespace tarvok
