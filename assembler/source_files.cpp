@@ -1,5 +1,6 @@
 #include "assembler/source_files.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -45,6 +46,10 @@ SourceFile read_source_file(std::string_view path, int32_t limit) {
     }
     // At most two bytes per character (CR LF): more bytes than that cannot fit.
     const std::size_t most = 2 * static_cast<std::size_t>(limit < 0 ? 0 : limit);
+    // Room for the whole file at once, so that the text is not copied as it grows.
+    if (const int64_t size = file.size(); size > 0) {
+        result.text.reserve(std::min(static_cast<std::size_t>(size), most + 1));
+    }
     std::array<char, 65536> buffer{};
     for (;;) {
         const std::size_t n = file.read_bytes(buffer.data(), buffer.size());

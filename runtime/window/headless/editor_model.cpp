@@ -13,7 +13,7 @@ bool EditorModel::set_text(std::string_view text) {
     std::string normal = normalise_line_breaks(text);
     if (normal.size() > static_cast<std::size_t>(limit_)) return false;
     text_ = std::move(normal);
-    colours_.assign(text_.size(), 0);
+    colours_.reset(text_.size(), 0);
     lines_.reset();
     history_.clear();
     anchor_ = caret_ = 0;
@@ -119,12 +119,12 @@ void EditorModel::colour_range(int32_t line, int32_t column, int32_t end_line, i
     int32_t start = range_start(line, column);
     int32_t end = range_end(end_line, end_column);
     if (start > end) std::swap(start, end);
-    std::fill(colours_.begin() + start, colours_.begin() + end, colour);
+    colours_.fill(static_cast<std::size_t>(start), static_cast<std::size_t>(end), colour);
 }
 
 int32_t EditorModel::colour_at(int32_t position) const {
     if (position < 0 || position >= size()) return -1;
-    return colours_[static_cast<std::size_t>(position)];
+    return colours_.at(static_cast<std::size_t>(position));
 }
 
 // ---- Editing ------------------------------------------------------------------------------------
@@ -147,8 +147,7 @@ void EditorModel::splice(int32_t position, int32_t count, std::string_view text,
         std::string_view(text_).substr(at, static_cast<std::size_t>(count)).find('\n') !=
             std::string_view::npos;
     text_.replace(at, static_cast<std::size_t>(count), text);
-    colours_.erase(colours_.begin() + position, colours_.begin() + position + count);
-    colours_.insert(colours_.begin() + position, colours.begin(), colours.end());
+    colours_.replace(at, static_cast<std::size_t>(count), colours);
     if (breaks_changed) {
         lines_.text_changed_from(position);
     } else {
@@ -166,9 +165,9 @@ bool EditorModel::edit(int32_t position, int32_t count, std::string_view text) {
     EditRecord record;
     record.position = position;
     record.removed = text_.substr(static_cast<std::size_t>(position), static_cast<std::size_t>(count));
-    record.removed_colours.assign(colours_.begin() + position, colours_.begin() + position + count);
+    record.removed_colours = colours_.slice(static_cast<std::size_t>(position), static_cast<std::size_t>(count));
     record.inserted = std::string(text);
-    const int32_t colour = position > 0 ? colours_[static_cast<std::size_t>(position) - 1] : 0;
+    const int32_t colour = position > 0 ? colours_.at(static_cast<std::size_t>(position) - 1) : 0;
     record.inserted_colours.assign(text.size(), colour);
     record.anchor_before = anchor_;
     record.caret_before = caret_;

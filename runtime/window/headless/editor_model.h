@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/window/headless/char_colours.h"
 #include "runtime/window/headless/line_index.h"
 #include "runtime/window/headless/undo_history.h"
 #include "runtime/window/window.h"
@@ -87,7 +88,7 @@ private:
                 const std::vector<int32_t>& colours);
 
     std::string text_;
-    std::vector<int32_t> colours_;
+    CharColours colours_;
     LineIndex lines_;
     UndoHistory history_;
     int32_t anchor_ = 0;

@@ -3,17 +3,20 @@
 namespace tarvok::headless {
 
 std::string normalise_line_breaks(std::string_view text) {
+    // The text between carriage returns is copied in one piece.
+    std::size_t cr = text.find('\r');
+    if (cr == std::string_view::npos) return std::string(text);
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            out.push_back('\n');
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;  // CR LF is one break
-        } else {
-            out.push_back(c);
-        }
+    std::size_t copied = 0;
+    while (cr != std::string_view::npos) {
+        out.append(text.substr(copied, cr - copied));
+        out.push_back('\n');
+        copied = cr + 1;
+        if (copied < text.size() && text[copied] == '\n') ++copied;  // CR LF is one break
+        cr = text.find('\r', copied);
     }
+    out.append(text.substr(copied));
     return out;
 }
 
