@@ -1,5 +1,6 @@
 #include "assembler/statement_pass.h"
 
+#include <algorithm>
 #include <array>
 
 #include "assembler/messages.h"
@@ -74,7 +75,7 @@ void handle_line(AssemblyContext& ctx, const StatementHandlers& handlers, std::s
 
 // The line without tabs and line breaks: the line itself when it has none, else a copy in buffer.
 std::string_view without_tabs(std::string_view text, std::string& buffer) {
-    if (text.find_first_of("\t\n") == std::string_view::npos) {
+    if (text.find('\t') == std::string_view::npos && text.find('\n') == std::string_view::npos) {
         return text;
     }
     buffer.clear();
@@ -115,6 +116,10 @@ std::string_view strip_label(const AssemblyContext& ctx, std::string_view text) 
 
 void statement_pass(AssemblyContext& ctx, const StatementHandlers& handlers) {
     ctx.current_line = 0;
+    // Room for the records at once instead of copying them as the list grows: a line gives one
+    // record, a data line one per field (fields are separated by commas) or per character.
+    const auto commas = std::count(ctx.source_text.begin(), ctx.source_text.end(), ',');
+    ctx.statements.reserve(ctx.statements.size() + ctx.lines.size() + static_cast<std::size_t>(commas));
     std::string buffer;
     for (int32_t i = 0; i < static_cast<int32_t>(ctx.lines.size()); ++i) {
         ctx.current_line = i;

@@ -6,8 +6,13 @@
 namespace tarvok {
 
 bool is_branch(std::string_view mnemonic) {
-    return find_text(mnemonic, "b") != 0 && find_text(mnemonic, "bit") == 0 &&
-           find_text(mnemonic, "brk") == 0 && find_text(mnemonic, "sbc") == 0;
+    // Most words hold no "b" at all: that is looked at first, byte by byte.
+    bool has_b = false;
+    for (char c : mnemonic) {
+        has_b = has_b || c == 'b';
+    }
+    return has_b && find_text(mnemonic, "bit") == 0 && find_text(mnemonic, "brk") == 0 &&
+           find_text(mnemonic, "sbc") == 0;
 }
 
 void resolve_branches(AssemblyContext& ctx) {

@@ -65,8 +65,9 @@ namespace {
 
 // Emitted length of every statement with the current label addresses: label values as the label
 // fix-up gives them, expressions applied to a copy (the expression step itself runs later).
-std::vector<int32_t> measured_lengths(AssemblyContext& ctx, ExpressionMeasure measure_expression) {
-    fix_label_values(ctx);
+std::vector<int32_t> measured_lengths(AssemblyContext& ctx, const std::vector<LabelUse>& label_uses,
+                                      ExpressionMeasure measure_expression) {
+    apply_label_values(ctx, label_uses);
     std::vector<int32_t> lengths;
     lengths.reserve(ctx.statements.size());
     for (const StatementEntry& rec : ctx.statements) {
@@ -110,9 +111,10 @@ void settle_layout(AssemblyContext& ctx, ExpressionMeasure measure_expression) {
     // Follow the labels from the estimate, lengths taken as the new addresses give them, for a few
     // rounds: a layout that settles there keeps the sizes the estimate leads to.
     constexpr int FollowingRounds = 9;
+    const std::vector<LabelUse> label_uses = find_label_uses(ctx);
     std::vector<int32_t> lengths;
     for (int round = 0; round < FollowingRounds; ++round) {
-        lengths = measured_lengths(ctx, measure_expression);
+        lengths = measured_lengths(ctx, label_uses, measure_expression);
         if (!assign_addresses(ctx, lengths)) {
             return;  // no label moved: the addresses match the emitted lengths
         }
@@ -126,7 +128,7 @@ void settle_layout(AssemblyContext& ctx, ExpressionMeasure measure_expression) {
     }
     for (bool grew = true; grew;) {
         assign_addresses(ctx, held);
-        lengths = measured_lengths(ctx, measure_expression);
+        lengths = measured_lengths(ctx, label_uses, measure_expression);
         grew = false;
         for (std::size_t i = 0; i < lengths.size(); ++i) {
             if (lengths[i] > held[i]) {

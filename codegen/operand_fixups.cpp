@@ -47,37 +47,57 @@ void fix_label_values(AssemblyContext& ctx) {
     if (ctx.labels.empty()) {
         return;
     }
-    for (StatementEntry& rec : ctx.statements) {
+    apply_label_values(ctx, find_label_uses(ctx));
+}
+
+std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx) {
+    std::vector<LabelUse> uses;
+    if (ctx.labels.empty()) {
+        return uses;
+    }
+    for (int32_t i = 0; i < static_cast<int32_t>(ctx.statements.size()); ++i) {
+        const StatementEntry& rec = ctx.statements[static_cast<std::size_t>(i)];
         if (rec.plain_operand != 1 && rec.byte_select == SelectNone) {
             continue;
         }
+        // Every text below is cut from the operand: a byte it lacks is in none of them.
+        const ByteSet bytes(rec.operand);
         std::string name = rec.operand;
         for (std::string_view part : {"(", ")", ",x", ",y", ",", " "}) {
-            name = remove_text(name, part);
+            if (bytes.may_hold(part)) {
+                name = remove_text(name, part);
+            }
         }
         if (rec.has_expression == 1) {
             for (std::string_view op : {"+", "-", "/", "*"}) {
-                if (const int32_t p = find_text(name, op); p != 0) {
+                if (const int32_t p = bytes.find(name, op); p != 0) {
                     name = left_text(name, p - 1);
                 }
             }
         }
         int32_t select = SelectNone;
-        if ((find_text(name, "<") != 0 || rec.byte_select == SelectLow) && !holds_quoted(name, '<')) {
+        if ((bytes.find(name, "<") != 0 || rec.byte_select == SelectLow) && !holds_quoted(name, '<')) {
             name = remove_text(remove_text(name, "#"), "<");
             select = SelectLow;
-        } else if ((find_text(name, ">") != 0 || rec.byte_select == SelectHigh) &&
+        } else if ((bytes.find(name, ">") != 0 || rec.byte_select == SelectHigh) &&
                    !holds_quoted(name, '>')) {
             name = remove_text(remove_text(name, "#"), ">");
             select = SelectHigh;
         }
         const int32_t l = ctx.symbols.label(name);
-        if (l < 0) {
-            continue;
+        if (l >= 0) {
+            uses.push_back(LabelUse{i, l, select});
         }
-        const int32_t address = ctx.labels[l].address;
-        if (select != SelectNone) {
-            rec.value = selected_byte(address, select);
+    }
+    return uses;
+}
+
+void apply_label_values(AssemblyContext& ctx, const std::vector<LabelUse>& uses) {
+    for (const LabelUse& use : uses) {
+        StatementEntry& rec = ctx.statements[static_cast<std::size_t>(use.statement)];
+        const int32_t address = ctx.labels[static_cast<std::size_t>(use.label)].address;
+        if (use.select != SelectNone) {
+            rec.value = selected_byte(address, use.select);
             rec.operand_size = 1;
         } else {
             rec.value = address;

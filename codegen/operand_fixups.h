@@ -1,6 +1,8 @@
 #pragma once
 // Settling operand values that name a variable or a label, once label addresses are estimated.
 
+#include <vector>
+
 #include "assembler/context.h"
 
 namespace tarvok {
@@ -10,5 +12,19 @@ void fix_variable_values(AssemblyContext& ctx);
 
 // Operands that name a label get its address, or its low or high byte, and their size.
 void fix_label_values(AssemblyContext& ctx);
+
+// A statement whose operand names a label: the label's index and the byte the operand selects.
+struct LabelUse {
+    int32_t statement = 0;
+    int32_t label = 0;
+    int32_t select = SelectNone;
+};
+
+// Every label operand as fix_label_values finds it. What it finds depends only on the statements'
+// operands, so a layout that fixes label values round after round finds them once.
+std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx);
+
+// fix_label_values for the uses found: each gets its label's current address.
+void apply_label_values(AssemblyContext& ctx, const std::vector<LabelUse>& uses);
 
 }  // namespace tarvok

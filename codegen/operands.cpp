@@ -13,9 +13,8 @@ namespace {
 
 constexpr std::array<std::string_view, 4> ExpressionOperators = {"+", "-", "/", "*"};
 
-bool has_quote_character(std::string_view t) {
-    return find_text(t, "\"") != 0 || find_text(t, "`") != 0;
-}
+// Every search below goes through the byte set of the operand the text was cut from.
+bool has_quote_character(const ByteSet& bytes) { return bytes.has('"') || bytes.has('`'); }
 
 bool is_accumulator_shift(std::string_view word) {
     return word == "asl" || word == "lsr" || word == "rol" || word == "ror";
@@ -31,33 +30,104 @@ StatementEntry& current_record(AssemblyContext& ctx) {
 
 // Applies a "<" or ">" of the whole operand to a name about to be looked up: the marker and any
 // "#" go, and the byte it selects is recorded.
-void apply_byte_selection(std::string_view full, std::string& name, StatementEntry& rec) {
-    if (find_text(full, "<") != 0) {
+void apply_byte_selection(const ByteSet& bytes, std::string& name, StatementEntry& rec) {
+    if (bytes.has('<')) {
         name = remove_text(remove_text(name, "<"), "#");
         rec.byte_select = SelectLow;
-    } else if (find_text(full, ">") != 0) {
+    } else if (bytes.has('>')) {
         name = remove_text(remove_text(name, ">"), "#");
         rec.byte_select = SelectHigh;
     }
 }
 
-// Bytes a number operand needs, judged by how it was written.
-int32_t number_operand_size(std::string_view full, int32_t value) {
-    if (find_text(full, "$") != 0) {
-        std::string digits(full);
-        for (std::string_view c : {"$", "#", ",", "y", "x", ")", "("}) {
-            digits = remove_text(digits, c);
-        }
-        return text_length(digits) > 2 ? 2 : 1;
+// Length of the text without any of the given bytes (removing one byte value after the other
+// leaves the same text in any order).
+int32_t length_without(std::string_view text, std::string_view removed) {
+    int32_t n = 0;
+    for (const char c : text) {
+        n += removed.find(c) == std::string_view::npos ? 1 : 0;
     }
-    if (find_text(full, "%") != 0) {
-        std::string digits(full);
-        for (std::string_view c : {"#", ",", "y", "x", "(", ")", "%"}) {
-            digits = remove_text(digits, c);
-        }
-        return text_length(digits) > 8 ? 2 : 1;
+    return n;
+}
+
+// Bytes a number operand needs, judged by how it was written.
+int32_t number_operand_size(std::string_view full, const ByteSet& bytes, int32_t value) {
+    if (bytes.has('$')) {
+        return length_without(full, "$#,yx)(") > 2 ? 2 : 1;
+    }
+    if (bytes.has('%')) {
+        return length_without(full, "#,yx()%") > 8 ? 2 : 1;
     }
     return value > 255 ? 2 : 1;
+}
+
+// The shape of an operand (classify_operand_shape) whose bytes are all in the set.
+std::string classify_shape(AssemblyContext& ctx, std::string_view operand, const ByteSet& bytes,
+                           StatementEntry* rec) {
+    std::string t(operand);
+    if (rec != nullptr && !has_quote_character(bytes)) {
+        for (std::string_view op : ExpressionOperators) {
+            if (bytes.find(t, op) != 0) {
+                rec->has_expression = 1;
+            }
+        }
+    }
+    if (bytes.find(t, "<") != 0) {
+        if (!holds_quoted(t, '<')) {
+            t = remove_text(t, "<");
+        }
+    } else if (bytes.find(t, ">") != 0) {
+        if (!holds_quoted(t, '>')) {
+            t = remove_text(t, ">");
+        }
+    }
+    if (bytes.has(' ')) {
+        t = remove_text(t, " ");
+    }
+    if (t.empty()) {
+        ctx.current_mode = Plain;
+        return {};
+    }
+    const int32_t length = text_length(t);
+    const bool parens = bytes.find(t, "(") != 0 && bytes.find(t, ")") != 0;
+    if (const int32_t p = bytes.find(t, "),y"); p != 0) {
+        ctx.current_mode = IndirectY;
+        return remove_text(left_view(t, p - 1), "(");
+    }
+    if (const int32_t p = bytes.find(t, ",x)"); p != 0) {
+        ctx.current_mode = IndirectX;
+        return remove_text(left_view(t, p - 1), "(");
+    }
+    if (const int32_t p = bytes.find(t, ",y"); p != 0) {
+        ctx.current_mode = AbsoluteY;
+        return left_text(t, p - 1);
+    }
+    if (const int32_t p = bytes.find(t, ",x"); p != 0) {
+        ctx.current_mode = length > 3 ? AbsoluteX : ZeroPageIndexed;
+        return left_text(t, p - 1);
+    }
+    if (const int32_t p = bytes.find(t, "#$"); p != 0) {
+        ctx.current_mode = Immediate;
+        return remove_text(mid_view(t, p, 4), "#");
+    }
+    if (bytes.find(t, "$") != 0) {
+        if (parens) {
+            ctx.current_mode = ZeroPage;
+            return remove_text(remove_text(t, "("), ")");
+        }
+        if (length > 3) {
+            ctx.current_mode = Absolute;
+            return t;
+        }
+        ctx.current_mode = ZeroPage;
+        return left_text(t, 3);
+    }
+    if (parens) {
+        ctx.current_mode = ZeroPage;
+        return remove_text(remove_text(t, "("), ")");
+    }
+    ctx.current_mode = Plain;
+    return t;
 }
 
 }  // namespace
@@ -80,73 +150,13 @@ std::string_view prepare_instruction(AssemblyContext& ctx, std::string_view word
 }
 
 std::string classify_operand_shape(AssemblyContext& ctx, std::string_view operand, StatementEntry* rec) {
-    std::string t(operand);
-    if (rec != nullptr && !has_quote_character(t)) {
-        for (std::string_view op : ExpressionOperators) {
-            if (find_text(t, op) != 0) {
-                rec->has_expression = 1;
-            }
-        }
-    }
-    if (find_text(t, "<") != 0) {
-        if (!holds_quoted(t, '<')) {
-            t = remove_text(t, "<");
-        }
-    } else if (find_text(t, ">") != 0) {
-        if (!holds_quoted(t, '>')) {
-            t = remove_text(t, ">");
-        }
-    }
-    t = remove_text(t, " ");
-    if (t.empty()) {
-        ctx.current_mode = Plain;
-        return {};
-    }
-    const int32_t length = text_length(t);
-    const bool parens = find_text(t, "(") != 0 && find_text(t, ")") != 0;
-    if (const int32_t p = find_text(t, "),y"); p != 0) {
-        ctx.current_mode = IndirectY;
-        return remove_text(left_text(t, p - 1), "(");
-    }
-    if (const int32_t p = find_text(t, ",x)"); p != 0) {
-        ctx.current_mode = IndirectX;
-        return remove_text(left_text(t, p - 1), "(");
-    }
-    if (const int32_t p = find_text(t, ",y"); p != 0) {
-        ctx.current_mode = AbsoluteY;
-        return left_text(t, p - 1);
-    }
-    if (const int32_t p = find_text(t, ",x"); p != 0) {
-        ctx.current_mode = length > 3 ? AbsoluteX : ZeroPageIndexed;
-        return left_text(t, p - 1);
-    }
-    if (const int32_t p = find_text(t, "#$"); p != 0) {
-        ctx.current_mode = Immediate;
-        return remove_text(mid_text(t, p, 4), "#");
-    }
-    if (find_text(t, "$") != 0) {
-        if (parens) {
-            ctx.current_mode = ZeroPage;
-            return remove_text(remove_text(t, "("), ")");
-        }
-        if (length > 3) {
-            ctx.current_mode = Absolute;
-            return t;
-        }
-        ctx.current_mode = ZeroPage;
-        return left_text(t, 3);
-    }
-    if (parens) {
-        ctx.current_mode = ZeroPage;
-        return remove_text(remove_text(t, "("), ")");
-    }
-    ctx.current_mode = Plain;
-    return t;
+    return classify_shape(ctx, operand, ByteSet(operand), rec);
 }
 
 void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
     StatementEntry& rec = current_record(ctx);
     const std::string full = remove_text(operand, " ");
+    const ByteSet bytes(full);
     if (full.empty()) {
         rec.value = -1;
         rec.mode = NoOperandMode;
@@ -157,30 +167,33 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
 
     // An expression's left term is resolved here; its operator and right term come later.
     std::string cut = full;
-    if (!has_quote_character(full)) {
+    if (!has_quote_character(bytes)) {
         for (std::string_view op : ExpressionOperators) {
-            const int32_t p = find_text(cut, op);
+            const int32_t p = bytes.find(cut, op);
             if (p == 0) {
                 continue;
             }
             rec.has_expression = 1;
-            int32_t tail = find_text(full, ")");
+            int32_t tail = bytes.find(full, ")");
             if (tail == 0) {
-                tail = find_text(full, ",");
+                tail = bytes.find(full, ",");
             }
             cut = left_text(cut, p - 1) + (tail == 0 ? std::string() : mid_text(full, tail, text_length(full)));
         }
     }
 
-    classify_operand_shape(ctx, cut, &rec);
+    classify_shape(ctx, cut, bytes, &rec);
     const int32_t mode = ctx.current_mode;
-    std::string name = remove_text(remove_text(cut, "("), ")");
-    if (const int32_t comma = find_text(name, ","); comma != 0) {
+    std::string name = cut;
+    if (bytes.has('(') || bytes.has(')')) {
+        name = remove_text(remove_text(cut, "("), ")");
+    }
+    if (const int32_t comma = bytes.find(name, ","); comma != 0) {
         name = left_text(name, comma - 1);
     }
 
     if (!ctx.variables.empty()) {
-        apply_byte_selection(full, name, rec);
+        apply_byte_selection(bytes, name, rec);
         if (const int32_t v = ctx.symbols.variable(name); v >= 0) {
             const VariableEntry& variable = ctx.variables[v];
             rec.value = variable.value;
@@ -194,7 +207,7 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
         }
     }
     if (!ctx.labels.empty()) {
-        apply_byte_selection(full, name, rec);
+        apply_byte_selection(bytes, name, rec);
         if (const int32_t l = ctx.symbols.label(name); l >= 0) {
             rec.value = ctx.labels[l].ordinal;  // replaced by the address once it is known
             rec.zero_page = rec.byte_select != SelectNone ? 1 : 0;
@@ -209,9 +222,9 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
 
     // A number. "<" and ">" select its low or high byte, whether or not the source defines any
     // symbols, so that "lda #<$1234" always loads $34.
-    apply_byte_selection(full, name, rec);
+    apply_byte_selection(bytes, name, rec);
     int32_t value = literal_value(ctx, name);
-    if (value == 0 && find_text(name, "0") == 0) {
+    if (value == 0 && bytes.find(name, "0") == 0) {
         goto_source_line(ctx.current_line);
         show_error("Label/Variable Error.",
                    "Label Or Variable Not Found `" + cut + "`In Line " + format_decimal(ctx.current_line) +
@@ -219,7 +232,7 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
         ctx.error = 1;
         return;
     }
-    int32_t size = number_operand_size(full, value);
+    int32_t size = number_operand_size(full, bytes, value);
     if (rec.byte_select == SelectLow) {
         value &= 0xFF;
         size = 1;
@@ -232,8 +245,7 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
     rec.mode = mode;
     rec.operand = full;
     rec.operand_kind = OperandNumber;
-    rec.plain_operand = find_text(full, "%") == 0 && find_text(full, "$") == 0 &&
-                                find_text(full, "#$") == 0 && count_text(full, "\"") < 2 &&
+    rec.plain_operand = !bytes.has('%') && !bytes.has('$') && count_text(full, "\"") < 2 &&
                                 count_text(full, "`") < 2
                             ? 1
                             : 0;

@@ -10,6 +10,7 @@
 #include "runtime/text/text.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <string.h>  // memmem
@@ -22,9 +23,11 @@ constexpr std::size_t not_found = static_cast<std::size_t>(-1);
 
 int32_t to_position(std::size_t value) { return static_cast<int32_t>(value); }
 
-// Texts up to this length are searched by finding the pattern's first byte and comparing the rest
-// there: for them that is cheaper than setting up memmem, and the work stays bounded by this
-// length times the pattern's.
+// Texts up to TinyText bytes (a source field) are searched byte by byte, which costs less than
+// calling memchr; texts up to ShortText bytes (a source line) by memchr for the pattern's first
+// byte and a compare of the rest there, which costs less than setting up memmem. The work stays
+// bounded by ShortText times the pattern's length.
+constexpr std::size_t TinyText = 16;
 constexpr std::size_t ShortText = 64;
 
 // Offset of the first occurrence of pattern in s at or after offset from; not_found when none.
@@ -33,6 +36,17 @@ std::size_t find_from(std::string_view s, std::string_view pattern, std::size_t 
     if (from > s.size() || pattern.size() > s.size() - from) return not_found;
     const char* const base = s.data();
     const std::size_t rest = s.size() - from;
+    if (rest <= TinyText) {
+        const char first = pattern.front();
+        const std::size_t last = s.size() - pattern.size();
+        for (std::size_t at = from; at <= last; ++at) {
+            if (base[at] != first) continue;
+            std::size_t k = 1;
+            while (k < pattern.size() && base[at + k] == pattern[k]) ++k;
+            if (k == pattern.size()) return at;
+        }
+        return not_found;
+    }
     if (pattern.size() == 1) {
         const void* hit = std::memchr(base + from, pattern.front(), rest);
         return hit == nullptr ? not_found : static_cast<std::size_t>(static_cast<const char*>(hit) - base);
@@ -133,6 +147,18 @@ int32_t count_text(std::string_view s, std::string_view pattern) {
 
 std::string remove_text(std::string_view s, std::string_view pattern, CaseMode mode) {
     if (pattern.empty()) return std::string(s);
+    if (pattern.size() == 1 && mode == CaseMode::Exact) {
+        // One byte: copy every other byte, the removed ones overwritten by the next.
+        const char removed = pattern.front();
+        std::string result(s.size(), '\0');
+        char* out = result.data();
+        for (const char c : s) {
+            *out = c;
+            out += c != removed ? 1 : 0;
+        }
+        result.resize(static_cast<std::size_t>(out - result.data()));
+        return result;
+    }
     if (mode == CaseMode::IgnoreAsciiCase) {
         // Search in folded copies, copy from the original: only the matches change.
         const std::string folded_s = fold_ascii_text(s);
@@ -177,10 +203,16 @@ std::string text_pad_left(std::string_view s, int32_t n, std::string_view fill) 
 }
 
 void lower_text_in_place(std::string& s) {
-    for (char& c : s) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b >= 0x41 && b <= 0x5A) || (b >= 0xC0 && b <= 0xDE)) c = static_cast<char>(b + 0x20);
-    }
+    // One table lookup per byte instead of two range tests.
+    static constexpr std::array<unsigned char, 256> lowered = [] {
+        std::array<unsigned char, 256> table{};
+        for (int b = 0; b < 256; ++b) {
+            const bool upper = (b >= 0x41 && b <= 0x5A) || (b >= 0xC0 && b <= 0xDE);
+            table[static_cast<std::size_t>(b)] = static_cast<unsigned char>(upper ? b + 0x20 : b);
+        }
+        return table;
+    }();
+    for (char& c : s) c = static_cast<char>(lowered[static_cast<unsigned char>(c)]);
 }
 
 std::string lower_text(std::string_view s) {

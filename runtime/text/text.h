@@ -39,6 +39,37 @@ int32_t find_text(std::string_view s, std::string_view pattern, int32_t start = 
 // Number of non-overlapping occurrences of pattern, counted left to right; 0 for an empty pattern.
 int32_t count_text(std::string_view s, std::string_view pattern);
 
+// The byte values of a text, gathered in one pass. A pattern holding a byte that the text lacks
+// cannot occur in it, nor in any text cut or removed from it: code that searches one short text
+// and its cuts many times asks here first and looks at the text only when the pattern may be there.
+class ByteSet {
+public:
+    explicit ByteSet(std::string_view s) {
+        for (const char c : s) {
+            const auto b = static_cast<unsigned char>(c);
+            bits_[b >> 6] |= uint64_t{1} << (b & 63);
+        }
+    }
+    bool has(char c) const {
+        const auto b = static_cast<unsigned char>(c);
+        return ((bits_[b >> 6] >> (b & 63)) & 1) != 0;
+    }
+    // False when some byte of pattern is not in the set.
+    bool may_hold(std::string_view pattern) const {
+        for (const char c : pattern) {
+            if (!has(c)) return false;
+        }
+        return true;
+    }
+    // find_text(s, pattern) for a text s whose bytes are all in the set.
+    int32_t find(std::string_view s, std::string_view pattern) const {
+        return may_hold(pattern) ? find_text(s, pattern) : 0;
+    }
+
+private:
+    uint64_t bits_[4] = {0, 0, 0, 0};
+};
+
 // Removal mode of remove_text.
 enum class CaseMode : int32_t { Exact = 0, IgnoreAsciiCase = 1 };
 
