@@ -3,8 +3,12 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <system_error>
 
+#include "app/cli_expanded_source.h"
+#include "app/cli_listing.h"
 #include "app/cli_options.h"
 #include "app/cli_report.h"
 #include "app/cli_window.h"
@@ -14,6 +18,7 @@
 #include "assembler/source_document.h"
 #include "assembler/source_files.h"
 #include "codegen/instruction_table.h"
+#include "runtime/file/file.h"
 #include "runtime/window/script.h"
 #include "runtime/window/window.h"
 
@@ -98,6 +103,78 @@ bool written_out(std::ostream& out, std::ostream& err) {
     return false;
 }
 
+// A file the run writes, as the command line names it.
+struct OutputFile {
+    std::string_view what;    // "the label file"
+    std::string name;         // as given; "" when not asked for
+    std::string path;         // where it is written
+    std::string_view option;  // the option that names it
+};
+
+// The file a name on the command line stands for: "-" is standard output.
+std::string file_path(const std::string& name) { return name == "-" ? std::string("/dev/stdout") : name; }
+
+// True when the two names stand for the same file, whether it exists yet or not.
+bool same_file(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec)) {
+        return true;
+    }
+    // The folders that exist are resolved, links included; the rest is taken as written.
+    const auto resolved = [](const std::string& name) {
+        std::error_code error;
+        fs::path path = fs::weakly_canonical(fs::absolute(name, error), error).lexically_normal();
+        return error ? fs::path() : path;
+    };
+    const fs::path first = resolved(a);
+    return !first.empty() && first == resolved(b);
+}
+
+// The problem when one of the files to write would replace the source or another of them; ""
+// when they are all different.
+std::string clashing_output(const std::string& source, const std::vector<OutputFile>& files) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const OutputFile& file = files[i];
+        if (file.name.empty()) {
+            continue;
+        }
+        const std::string clash = std::string(file.what) + ' ' + file.name + " would replace ";
+        const std::string remedy = "; name another one with " + std::string(file.option) + '\n';
+        if (same_file(source, file.path)) {
+            return source + ": " + clash + "the source" + remedy;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (!files[j].name.empty() && same_file(files[j].path, file.path)) {
+                return "tarvok-asm: " + clash + std::string(files[j].what) + remedy;
+            }
+        }
+    }
+    return "";
+}
+
+// Writes a file the run makes beside the program file, through a temporary file renamed into
+// place like the program file; false, after saying why on standard error, when it could not be
+// written.
+bool write_output(const OutputFile& file, std::string_view text, std::ostream& err) {
+    errno = 0;
+    if (replace_file(file.path, text) == ReplaceResult::Written) {
+        return true;
+    }
+    const int cause = errno;
+    err << "tarvok-asm: cannot write " << file.what << ' ' << file.name
+        << (cause != 0 ? ": " + std::string(std::strerror(cause)) : "") << '\n';
+    return false;
+}
+
+SourceDocument source_document(const std::string& source) {
+    std::error_code ec;
+    SourceDocument doc;
+    doc.source_path = source;
+    doc.loaded_path = source;
+    doc.loaded_folder = fs::absolute(source, ec).parent_path().string();
+    return doc;
+}
+
 std::string too_long_text(const std::string& source) {
     return source + ": the source text is longer than the editor's limit of 1,000,000 characters\n";
 }
@@ -129,14 +206,17 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
         return ExitUsage;
     }
 
-    // "-o -" names standard output, which is written into like any device.
-    const std::string requested = options.output == "-" ? std::string("/dev/stdout") : options.output;
-    std::error_code ec;
-    if (fs::equivalent(options.source, requested, ec)) {
-        err << options.source << ": the program file " << options.output
-            << " would replace the source; name another one with -o\n";
+    // "-" names standard output, which is written into like any device.
+    const std::string requested = file_path(options.output);
+    const OutputFile labels{"the label file", options.labels, file_path(options.labels), "--labels"};
+    const OutputFile listing{"the listing file", options.listing, file_path(options.listing), "--list"};
+    const std::string clash = clashing_output(
+        options.source, {{"the program file", options.output, requested, "-o"}, labels, listing});
+    if (!clash.empty()) {
+        err << clash;
         return ExitUsage;
     }
+    std::error_code ec;
     // The save requester gets the output path as the user meant it, whatever folder the run
     // works in.
     const fs::path output_path = fs::absolute(requested, ec);
@@ -171,10 +251,7 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
         err.flush();
     });
 
-    SourceDocument doc;
-    doc.source_path = options.source;
-    doc.loaded_path = options.source;
-    doc.loaded_folder = fs::absolute(options.source, ec).parent_path().string();
+    SourceDocument doc = source_document(options.source);
     ctx.output_kind = options.p00 ? OutputKind::P00 : OutputKind::Prg;
     ctx.quiet = 0;
     ctx.keep_output_name = 1;
@@ -192,7 +269,29 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
             return ExitNotWritten;
         }
     }
-    return ctx.output_written != 0 ? ExitWritten : ExitNotWritten;
+    if (ctx.output_written == 0) {
+        return ExitNotWritten;
+    }
+
+    // The label file and the listing go with a written program file only.
+    bool written = true;
+    if (!labels.name.empty()) {
+        written = write_output(labels, vice_label_file(ctx), err) && written;
+    }
+    if (!listing.name.empty()) {
+        std::optional<ExpandedSource> text;
+        {
+            SourceFolder folder(options.source);
+            text = expand_editor_text(source_document(options.source), ctx.line_count);
+        }
+        if (!text) {
+            err << options.source << ": an included file changed during the run; no listing written\n";
+            written = false;
+        } else {
+            written = write_output(listing, assembly_listing(ctx, *text), err) && written;
+        }
+    }
+    return written ? ExitWritten : ExitNotWritten;
 }
 
 }  // namespace tarvok

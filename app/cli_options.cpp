@@ -1,5 +1,7 @@
 #include "app/cli_options.h"
 
+#include <utility>
+
 namespace tarvok {
 
 namespace {
@@ -17,6 +19,37 @@ bool option_value(const std::vector<std::string>& args, std::size_t& i, std::str
     }
     value = args[++i];
     return true;
+}
+
+// The options that name a file to write after a good run.
+struct FileOption {
+    std::string_view long_name;   // "--list"
+    std::string_view short_name;  // "-l", or "" when there is none
+    std::string_view what;        // "the listing file"
+    std::string CliOptions::*value;
+};
+
+constexpr FileOption FileOptions[] = {
+    {"--labels", "-l", "the label file", &CliOptions::labels},
+    {"--list", "", "the listing file", &CliOptions::listing},
+};
+
+// The file option arg gives and how long its name is there: "--list" and "-l" when the value
+// follows, "--list=" or "-l" when it is joined to the name; nullptr when arg is none of them.
+std::pair<const FileOption*, std::size_t> file_option_in(std::string_view arg) {
+    for (const FileOption& option : FileOptions) {
+        if (arg == option.long_name) {
+            return {&option, arg.size()};
+        }
+        if (arg.size() > option.long_name.size() && arg.substr(0, option.long_name.size()) == option.long_name &&
+            arg[option.long_name.size()] == '=') {
+            return {&option, option.long_name.size() + 1};
+        }
+        if (!option.short_name.empty() && arg.substr(0, option.short_name.size()) == option.short_name) {
+            return {&option, option.short_name.size()};
+        }
+    }
+    return {nullptr, 0};
 }
 
 }  // namespace
@@ -42,6 +75,21 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& args) {
             o.version = true;
         } else if (arg == "--symbols") {
             o.symbols = true;
+        } else if (const auto [option, name_length] = file_option_in(arg); option != nullptr) {
+            std::string& value = o.*(option->value);
+            if (!value.empty()) {
+                parsed.error = std::string(option->what) + " is given twice";
+                return parsed;
+            }
+            const bool has_inline = arg.size() > name_length || arg.back() == '=';
+            if (!option_value(args, i, std::string_view(arg).substr(name_length), has_inline, value)) {
+                parsed.error = "option " + arg + " needs a file name";
+                return parsed;
+            }
+            if (value.empty()) {
+                parsed.error = std::string(option->what) + " name is empty";
+                return parsed;
+            }
         } else if (arg.rfind("-o", 0) == 0 && arg.rfind("--", 0) != 0) {
             if (o.output_given) {
                 parsed.error = "the output file is given twice";
@@ -94,6 +142,13 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& args) {
         parsed.error = "the program (-o -) and the symbol listing cannot both go to standard output";
         return parsed;
     }
+    for (const FileOption& option : FileOptions) {
+        if (o.symbols && o.*(option.value) == "-") {
+            parsed.error = std::string(option.what) + " (" + std::string(option.long_name) +
+                           " -) and the symbol listing cannot both go to standard output";
+            return parsed;
+        }
+    }
     o.source = sources[0];
     if (o.source.empty()) {
         parsed.error = "the source file name is empty";
@@ -120,7 +175,8 @@ std::string default_output_name(std::string_view source, bool p00) {
 }
 
 std::string usage_text() {
-    return "Usage: tarvok-asm [-o OUTPUT] [--p00 NAME] [--symbols] SOURCE\n"
+    return "Usage: tarvok-asm [-o OUTPUT] [--p00 NAME] [--symbols] [-l LABELS]\n"
+           "                  [--list LISTING] SOURCE\n"
            "Assembles a Tarvok 6502 source file into a C64 program file.\n"
            "\n"
            "  -o OUTPUT    write the program to OUTPUT, exactly as named (default: SOURCE with\n"
@@ -132,14 +188,27 @@ std::string usage_text() {
            "                 variable NAME VALUE LINE\n"
            "                 label NAME ADDRESS LINE\n"
            "               (decimal numbers, lines counted from 1)\n"
+           "  -l LABELS, --labels LABELS\n"
+           "               with the program file, write the labels, and the variables of 256\n"
+           "               or more, to LABELS for the VICE monitor, in address order:\n"
+           "                 al C:c000 .start\n"
+           "  --list LISTING\n"
+           "               with the program file, write a listing to LISTING: each line of the\n"
+           "               source, includes expanded, with its number, address and bytes:\n"
+           "                   12  C000  A9 00     start lda #0\n"
+           "               (a name - stands for standard output here too)\n"
            "  --help       show this text\n"
            "  --version    print the version\n"
            "\n"
            "Every message of the assembly goes to standard error as SOURCE:LINE: TITLE: TEXT.\n"
            "Exit status: 0 when the program file was written, 1 when it was not (an error\n"
-           "stopped the assembly or there was nothing to save) or the symbols could not be\n"
-           "written, 2 for a usage error, a source file that cannot be read, or help or\n"
-           "version text that could not be written.\n";
+           "stopped the assembly or there was nothing to save) or the symbols, the label\n"
+           "file or the listing could not be written, 2 for a usage error, a source file\n"
+           "that cannot be read, or help or version text that could not be written.\n"
+           "\n"
+           "Example: assemble, then start VICE with the labels in its monitor\n"
+           "  tarvok-asm -o game.prg -l game.lbl --list game.lst game.asm\n"
+           "  x64sc -moncommands game.lbl game.prg\n";
 }
 
 }  // namespace tarvok

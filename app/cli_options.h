@@ -15,6 +15,8 @@ struct CliOptions {
     bool p00 = false;       // write a P00 file instead of a PRG file
     std::string p00_name;   // the C64 file name for the P00 header, as given
     bool symbols = false;   // print the variables and labels after the run
+    std::string labels;     // the VICE label file to write after a good run; "" for none
+    std::string listing;    // the assembly listing to write after a good run; "" for none
     bool help = false;      // print the usage and do nothing else
     bool version = false;   // print the version and do nothing else
 };

@@ -17,4 +17,10 @@ std::string message_line(std::string_view source, const MessageRecord& message);
 // decimal numbers, 1-based lines.
 std::string symbol_listing(const AssemblyContext& ctx);
 
+// The label file for the VICE monitor: one "al C:hhhh .name" line per label and per variable whose
+// value is 256 or more (a memory address, not a zero-page one or a small constant), with four
+// lower-case hexadecimal digits, in address order and by name among equal addresses. The
+// monitor reads it with load_labels (ll "FILE") or at start-up with -moncommands FILE.
+std::string vice_label_file(const AssemblyContext& ctx);
+
 }  // namespace tarvok

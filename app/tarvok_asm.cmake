@@ -1,6 +1,8 @@
 # tarvok-asm: the command-line assembler over the in-memory window layer. Its logic is a library
 # of its own, so that the end-to-end tests can use the same window set-up and reports.
 add_library(tarvok_cli STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/cli_expanded_source.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cli_listing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cli_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cli_options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cli_report.cpp

@@ -187,13 +187,13 @@ bool IncludeExpansion::include_source(const std::string& name, int32_t line) {
         ctx_.error = 1;
         return true;
     }
-    const int32_t added = file.status == SourceFileStatus::Read ? insert_text(file.text) : -1;
+    const int32_t added = file.status == SourceFileStatus::Read ? insert_text(file.text, name) : -1;
     if (added < 0) {
         stop(IncludeTitle, TooMuchTextMessage, line);
         return false;
     }
-    if (known) {
-        open_.push_back({info.st_dev, info.st_ino, ctx_.insert_line + added});
+    if (known && added > 0) {
+        open_.push_back({info.st_dev, info.st_ino, ctx_.insert_line + added, parts_.size() - 1});
     }
     return true;
 }
@@ -210,7 +210,7 @@ bool IncludeExpansion::include_data(const std::string& name, IncludeKind kind, i
     if (data.status == SourceFileStatus::Read && lines.empty()) {
         return true;  // no bytes, no lines
     }
-    const int32_t added = data.status == SourceFileStatus::Read ? insert_text(lines) : -1;
+    const int32_t added = data.status == SourceFileStatus::Read ? insert_text(lines, name) : -1;
     if (added < 0) {
         stop(IncludeTitle, TooMuchTextMessage, line);
         return false;
@@ -219,7 +219,7 @@ bool IncludeExpansion::include_data(const std::string& name, IncludeKind kind, i
     return true;
 }
 
-int32_t IncludeExpansion::insert_text(std::string_view text) {
+int32_t IncludeExpansion::insert_text(std::string_view text, const std::string& name) {
     const int32_t before = count_items(MainEditorId);
     if (!add_item(MainEditorId, ctx_.insert_line, text)) {
         return -1;
@@ -228,6 +228,10 @@ int32_t IncludeExpansion::insert_text(std::string_view text) {
     // The inserted lines belong to every source file still being scanned.
     for (OpenInclude& open : open_) {
         open.end_line += added;
+        parts_[open.part].line_count += added;
+    }
+    if (added > 0) {
+        parts_.push_back({name, ctx_.insert_line, added});
     }
     return added;
 }

@@ -27,6 +27,14 @@ inline constexpr std::size_t MaxIncludeDepth = 16;
 // editor when one is there, else as given (it then cannot be opened).
 std::string include_file_path(std::string_view name, const SourceDocument& doc);
 
+// A stretch of the expanded text that came from one include directive: the file's name as the
+// directive gave it, and its lines (those of anything it included in turn among them).
+struct IncludedPart {
+    std::string name;
+    int32_t first_line = 0;  // 0-based editor line of its first line
+    int32_t line_count = 0;
+};
+
 // One run's expansion. The object removes the saved copy of the text when it goes, so no path
 // through a run leaves the temporary file behind.
 class IncludeExpansion {
@@ -45,6 +53,10 @@ public:
     // the saved copy removed.
     void restore();
 
+    // Every directive's lines in the expanded text, in the order the directives were expanded
+    // (an enclosing file before the files it includes); none for a file that added no line.
+    const std::vector<IncludedPart>& parts() const { return parts_; }
+
 private:
     // A source file whose text is in the editor and is still being scanned: its identity and the
     // line after its text.
@@ -52,6 +64,7 @@ private:
         dev_t device = 0;
         ino_t inode = 0;
         int32_t end_line = 0;
+        std::size_t part = 0;  // its entry in parts_
     };
 
     bool save_editor_text();
@@ -59,15 +72,16 @@ private:
     // Each returns false when the expansion must end.
     bool include_source(const std::string& name, int32_t line);
     bool include_data(const std::string& name, IncludeKind kind, int32_t line);
-    // Inserts the text before ctx.insert_line; returns the number of lines added, -1 when the
-    // editor would pass its limit.
-    int32_t insert_text(std::string_view text);
+    // Inserts the text of the named file before ctx.insert_line and records it as a part;
+    // returns the number of lines added, -1 when the editor would pass its limit.
+    int32_t insert_text(std::string_view text, const std::string& name);
     void stop(std::string_view title, std::string_view text, int32_t line);
 
     AssemblyContext& ctx_;
     SourceDocument& doc_;
     TemporaryFile saved_;
     std::vector<OpenInclude> open_;
+    std::vector<IncludedPart> parts_;
 };
 
 }  // namespace tarvok

@@ -360,6 +360,19 @@ const UsageRow UsageRows[] = {
      "tarvok-asm: the program (-o -) and the symbol listing cannot both go to standard output" + Try},
     {"ExplicitOutputIsSource", {"-o", "./prog.asm", "prog.asm"},
      "prog.asm: the program file ./prog.asm would replace the source; name another one with -o\n"},
+    {"LabelFileTwice", {"-l", "a", "--labels", "b", "prog.asm"}, "tarvok-asm: the label file is given twice" + Try},
+    {"ListingWithoutName", {"prog.asm", "--list"}, "tarvok-asm: option --list needs a file name" + Try},
+    {"EmptyLabelFileName", {"--labels=", "prog.asm"}, "tarvok-asm: the label file name is empty" + Try},
+    {"ListingIsSource", {"--list", "./prog.asm", "prog.asm"},
+     "prog.asm: the listing file ./prog.asm would replace the source; name another one with --list\n"},
+    {"LabelFileIsProgramFile", {"-lprog.prg", "prog.asm"},
+     "tarvok-asm: the label file prog.prg would replace the program file; name another one with --labels\n"},
+    {"ListingIsLabelFile", {"-l", "a", "--list=sub/../a", "prog.asm"},
+     "tarvok-asm: the listing file sub/../a would replace the label file; name another one with --list\n"},
+    {"ListingAndSymbolsToStandardOutput", {"--symbols", "--list", "-", "prog.asm"},
+     "tarvok-asm: the listing file (--list -) and the symbol listing cannot both go to standard output" + Try},
+    {"ProgramAndLabelsToStandardOutput", {"-o", "-", "-l", "-", "prog.asm"},
+     "tarvok-asm: the label file - would replace the program file; name another one with --labels\n"},
 };
 
 class UsageErrors : public ::testing::TestWithParam<UsageRow> {};
@@ -395,7 +408,7 @@ struct InformationRow {
 
 void PrintTo(const InformationRow& row, std::ostream* os) { *os << row.name; }
 
-const std::string AsmUsage = "Usage: tarvok-asm [-o OUTPUT] [--p00 NAME] [--symbols] SOURCE\n";
+const std::string AsmUsage = "Usage: tarvok-asm [-o OUTPUT] [--p00 NAME] [--symbols] [-l LABELS]\n";
 
 const InformationRow InformationRows[] = {
     {"AsmHelp", Asm, {"--help"}, 0, AsmUsage, ""},

@@ -1,6 +1,7 @@
 // Random programs in the forms where Tarvok's dialect and 64tass agree: both assemblers must give
 // the same PRG file, byte for byte. The programs come from a seeded generator, so a run can be
 // repeated exactly: TARVOK_ORACLE_SEED sets the first seed, TARVOK_ORACLE_PROGRAMS the count.
+// tarvok-asm's listing of each program must show those bytes too, row by row.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "app/cli_main.h"
 #include "tests/e2e/support/headless_assembly.h"
+#include "tests/e2e/support/listing_reader.h"
 #include "tests/e2e/support/run_process.h"
 #include "tests/e2e/support/temp_folder.h"
 #include "tests/oracle/program_generator.h"
@@ -160,6 +163,22 @@ TEST(RandomPrograms, AssembleToTheSameBytesAs64tass) {
                    << difference(ours.file, expected) << "---- Tarvok source ----\n"
                    << program.tarvok << "---- 64tass source ----\n"
                    << program.tass;
+        }
+        // The same source through tarvok-asm: the listing's rows, read in order, hold the program's
+        // bytes, each row at the address where its bytes start.
+        dir.write("program.asm", text);
+        std::ostringstream out, err;
+        const int status = run_tarvok_asm(
+            {"-o", dir.file("tarvok.prg"), "--list", dir.file("program.lst"), dir.file("program.asm")}, out, err);
+        const std::string listing = read_bytes(dir.file("program.lst"));
+        const ListingBytes shown = listing_bytes(listing, program.start_address);
+        if (status != 0 || read_bytes(dir.file("tarvok.prg")) != expected || shown.bytes != expected.substr(2) ||
+            !shown.problem.empty()) {
+            FAIL() << "seed " << program.seed << ": the listing does not show the program's bytes (exit status "
+                   << status << ")\n"
+                   << err.str() << (shown.problem.empty() ? "" : "row at the wrong address: " + shown.problem + "\n")
+                   << difference(shown.bytes, expected.substr(2)) << "---- listing ----\n"
+                   << listing;
         }
         total_bytes += expected.size() - 2;
         total_branches += static_cast<uint64_t>(program.branches);
