@@ -70,7 +70,7 @@ void assemble(AssemblyContext& ctx, SourceDocument& doc) {
 
     ctx.line_kind.assign(static_cast<std::size_t>(ctx.line_count) + 1, Open);
     ctx.line_has_label.assign(static_cast<std::size_t>(ctx.line_count) + 1, 0);
-    read_source_lines(ctx);
+    read_source_lines(ctx, includes.editor_lines());
     for (int32_t line : ctx.include_lines) {
         if (line >= 0 && line <= ctx.line_count) {
             ctx.line_kind[line] = IncludeLine;
@@ -85,8 +85,10 @@ void assemble(AssemblyContext& ctx, SourceDocument& doc) {
     run_step(ctx, 2, [&] { statement_pass(ctx, code_generator_handlers()); });
     run_step(ctx, 2, [&] { estimate_label_addresses(ctx); });
     run_step(ctx, 2, [&] { fix_variable_values(ctx); });
-    run_step(ctx, 1, [&] { fix_label_values(ctx); });
-    run_step(ctx, 2, [&] { settle_layout(ctx, &evaluate_expression_quietly); });
+    // The label operands are found once; the layout gives them new addresses round after round.
+    std::vector<LabelUse> label_uses;
+    run_step(ctx, 1, [&] { label_uses = fix_label_values(ctx); });
+    run_step(ctx, 2, [&] { settle_layout(ctx, label_uses, &evaluate_expression_quietly); });
     run_step(ctx, 1, [&] { resolve_branches(ctx); });
     run_step(ctx, 0, [&] { evaluate_expressions(ctx); });
     run_step(ctx, 2, [&] { select_opcodes(ctx); });

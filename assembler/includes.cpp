@@ -64,14 +64,37 @@ std::string include_file_path(std::string_view name, const SourceDocument& doc) 
 
 void IncludeExpansion::expand() {
     ctx_.source_saved = 0;
-    // line_count grows with every expansion, so the lines of an included source are scanned too.
-    for (int32_t i = 0; i <= ctx_.line_count; ++i) {
+    // Every directive word holds "include": the scan reads the whole text at once and goes from
+    // one line holding it to the next, counting the lines between. An expansion inserts lines
+    // below the directive's line, so the text up to that line stays as it was: the scan reads the
+    // text again and goes on from the same place. line_count grows with every expansion, so the
+    // lines of an included source are scanned too.
+    std::string& text = lines_;
+    text = get_editor_lines(MainEditorId);
+    lines_current_ = true;
+    std::size_t line_start = 0;  // where line i starts in text
+    int32_t i = 0;
+    for (;;) {
+        const std::size_t hit = text.find("include", line_start);
+        if (hit == std::string::npos) {
+            break;
+        }
+        for (std::size_t p = text.find('\n', line_start); p < hit; p = text.find('\n', p + 1)) {
+            line_start = p + 1;
+            ++i;
+        }
+        if (i > ctx_.line_count) {
+            break;
+        }
+        const std::size_t line_end = text.find('\n', hit);
         while (!open_.empty() && open_.back().end_line <= i) {
             open_.pop_back();
         }
-        std::string rest = get_item_text(MainEditorId, i);
+        std::string rest = text.substr(line_start, line_end - line_start);
+        line_start = line_end + 1;
         IncludeKind kind = IncludeKind::Source;
         if (!take_directive(rest, kind)) {
+            ++i;
             continue;
         }
         if (!rest.empty() && count_text(rest, "\"") != 2) {
@@ -101,6 +124,9 @@ void IncludeExpansion::expand() {
         if (!go_on) {
             break;
         }
+        text = get_editor_lines(MainEditorId);
+        lines_current_ = true;
+        ++i;
     }
     if (ctx_.includes_expanded == 1) {
         // The inserted text took the colour of the text before it.
@@ -219,8 +245,17 @@ bool IncludeExpansion::include_data(const std::string& name, IncludeKind kind, i
     return true;
 }
 
+std::string IncludeExpansion::editor_lines() {
+    if (!lines_current_) {
+        return get_editor_lines(MainEditorId);
+    }
+    lines_current_ = false;
+    return std::move(lines_);
+}
+
 int32_t IncludeExpansion::insert_text(std::string_view text, const std::string& name) {
     const int32_t before = count_items(MainEditorId);
+    lines_current_ = false;
     if (!add_item(MainEditorId, ctx_.insert_line, text)) {
         return -1;
     }

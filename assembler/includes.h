@@ -48,6 +48,9 @@ public:
     // are never assembled. An error shows its box, sets error and ends the expansion; a source
     // file that cannot be found is reported and the scan goes on.
     void expand();
+    // The editor's lines as get_editor_lines gives them: the text the scan read last, handed over
+    // when the editor has not changed since (so that the next step need not read it again).
+    std::string editor_lines();
     // When a directive was expanded: the editor text back as it stood before the run, the error
     // flag cleared (the box has been shown), "Current Source" showing the loaded source again and
     // the saved copy removed.
@@ -82,6 +85,8 @@ private:
     TemporaryFile saved_;
     std::vector<OpenInclude> open_;
     std::vector<IncludedPart> parts_;
+    std::string lines_;         // the editor's lines as the scan read them last
+    bool lines_current_ = false;  // lines_ is what the editor holds now
 };
 
 }  // namespace tarvok

@@ -20,9 +20,11 @@ bool holds_start_directive(std::string_view text, std::size_t first_equals) {
 
 }  // namespace
 
-void read_source_lines(AssemblyContext& ctx) {
+void read_source_lines(AssemblyContext& ctx) { read_source_lines(ctx, get_editor_lines(MainEditorId)); }
+
+void read_source_lines(AssemblyContext& ctx, std::string editor_lines) {
     // The whole text in one read, lower-cased in one pass; each line is a view into it.
-    ctx.source_text = get_editor_lines(MainEditorId);
+    ctx.source_text = std::move(editor_lines);
     lower_text_in_place(ctx.source_text);
     const std::string_view text = ctx.source_text;
     ctx.lines.clear();
@@ -52,8 +54,11 @@ void mark_blank_lines(AssemblyContext& ctx) {
         }
         // Blank, tab and line break do not count: a line with nothing else, or with ";" first.
         const std::string_view t = ctx.lines[i].text;
-        const std::size_t first = t.find_first_not_of(" \t\n");
-        if (first == std::string_view::npos || t[first] == ';') {
+        std::size_t first = 0;
+        while (first < t.size() && (t[first] == ' ' || t[first] == '\t' || t[first] == '\n')) {
+            ++first;
+        }
+        if (first == t.size() || t[first] == ';') {
             ctx.line_kind[i] = Consumed;
         }
     }

@@ -1,6 +1,8 @@
 #pragma once
 // The editor's text as the numbered, lower-cased lines of one assembly run.
 
+#include <string>
+
 #include "assembler/context.h"
 
 namespace tarvok {
@@ -9,6 +11,8 @@ namespace tarvok {
 // ctx.lines, and classifies lines holding "*=" as StartCandidate and other lines holding "=" as
 // Assignment (after an include expansion, lines holding "include" as IncludeLine).
 void read_source_lines(AssemblyContext& ctx);
+// The same with the editor's lines already read (as get_editor_lines gives them).
+void read_source_lines(AssemblyContext& ctx, std::string editor_lines);
 
 // Marks blank lines and lines whose first character other than blank and tab is ";" Consumed.
 void mark_blank_lines(AssemblyContext& ctx);

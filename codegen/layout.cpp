@@ -107,11 +107,11 @@ bool assign_addresses(AssemblyContext& ctx, const std::vector<int32_t>& lengths)
 
 }  // namespace
 
-void settle_layout(AssemblyContext& ctx, ExpressionMeasure measure_expression) {
+void settle_layout(AssemblyContext& ctx, const std::vector<LabelUse>& label_uses,
+                   ExpressionMeasure measure_expression) {
     // Follow the labels from the estimate, lengths taken as the new addresses give them, for a few
     // rounds: a layout that settles there keeps the sizes the estimate leads to.
     constexpr int FollowingRounds = 9;
-    const std::vector<LabelUse> label_uses = find_label_uses(ctx);
     std::vector<int32_t> lengths;
     for (int round = 0; round < FollowingRounds; ++round) {
         lengths = measured_lengths(ctx, label_uses, measure_expression);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "assembler/context.h"
+#include "codegen/operand_fixups.h"
 
 namespace tarvok {
 
@@ -25,7 +26,9 @@ using ExpressionMeasure = void (*)(AssemblyContext& ctx, StatementEntry& rec);
 // few rounds; a layout that has not settled by then starts again from every operand in its short
 // form and lengthens, round by round, each statement that does not fit, never shortening one again. When a statement then ends up longer than its operand needs, no
 // layout fits under that rule: the statement's line is selected, a message shown and error set.
-void settle_layout(AssemblyContext& ctx, ExpressionMeasure measure_expression);
+// label_uses are the label operands of the statements as find_label_uses finds them.
+void settle_layout(AssemblyContext& ctx, const std::vector<LabelUse>& label_uses,
+                   ExpressionMeasure measure_expression);
 
 // Fills the object image with the program's bytes, after giving data bytes that name a label the
 // byte of its address.

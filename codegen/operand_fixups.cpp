@@ -43,11 +43,10 @@ void fix_variable_values(AssemblyContext& ctx) {
     }
 }
 
-void fix_label_values(AssemblyContext& ctx) {
-    if (ctx.labels.empty()) {
-        return;
-    }
-    apply_label_values(ctx, find_label_uses(ctx));
+std::vector<LabelUse> fix_label_values(AssemblyContext& ctx) {
+    std::vector<LabelUse> uses = find_label_uses(ctx);
+    apply_label_values(ctx, uses);
+    return uses;
 }
 
 std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx) {
@@ -55,6 +54,7 @@ std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx) {
     if (ctx.labels.empty()) {
         return uses;
     }
+    uses.reserve(ctx.statements.size());
     for (int32_t i = 0; i < static_cast<int32_t>(ctx.statements.size()); ++i) {
         const StatementEntry& rec = ctx.statements[static_cast<std::size_t>(i)];
         if (rec.plain_operand != 1 && rec.byte_select == SelectNone) {

@@ -10,9 +10,6 @@ namespace tarvok {
 // Operands that are a variable's name (possibly behind "<" or ">") get its value or selected byte.
 void fix_variable_values(AssemblyContext& ctx);
 
-// Operands that name a label get its address, or its low or high byte, and their size.
-void fix_label_values(AssemblyContext& ctx);
-
 // A statement whose operand names a label: the label's index and the byte the operand selects.
 struct LabelUse {
     int32_t statement = 0;
@@ -20,11 +17,15 @@ struct LabelUse {
     int32_t select = SelectNone;
 };
 
-// Every label operand as fix_label_values finds it. What it finds depends only on the statements'
+// Every statement whose operand names a label. What it finds depends only on the statements'
 // operands, so a layout that fixes label values round after round finds them once.
 std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx);
 
-// fix_label_values for the uses found: each gets its label's current address.
+// Each use gets its label's current address, or the address's low or high byte, and its size.
 void apply_label_values(AssemblyContext& ctx, const std::vector<LabelUse>& uses);
+
+// Operands that name a label get its address, or its low or high byte, and their size. Returns
+// the label operands it found, for the layout to give them new addresses.
+std::vector<LabelUse> fix_label_values(AssemblyContext& ctx);
 
 }  // namespace tarvok
