@@ -65,6 +65,8 @@ public:
     // Index of the first / last entry of that name, -1 when there is none.
     int32_t first(std::string_view name) const;
     int32_t last(std::string_view name) const;
+    // True when some name is the name of more than one entry.
+    bool has_repeats() const { return repeats_; }
 
 private:
     struct Slot {
@@ -77,6 +79,7 @@ private:
 
     std::vector<Slot> slots_;
     std::vector<std::string_view> names_;  // by list index
+    bool repeats_ = false;
 };
 
 // Lookups by name, built once per run when the lists are complete. Each keeps the entry that a

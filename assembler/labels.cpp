@@ -15,6 +15,9 @@ bool is_word_separator(char c) { return c == ' ' || c == '\t' || c == '\n' || c 
 // first entry and of the next entry of the same name. True when one was reported. The labels must
 // be indexed.
 bool refuse_double_labels(AssemblyContext& ctx) {
+    if (!ctx.symbols.label_names.has_repeats()) {
+        return false;
+    }
     const auto n = static_cast<int32_t>(ctx.labels.size());
     for (int32_t i = 0; i < n; ++i) {
         const LabelEntry& first = ctx.labels[i];
@@ -36,20 +39,25 @@ bool refuse_double_labels(AssemblyContext& ctx) {
     return false;
 }
 
-// Reports the first label (in definition order) that has the name of a variable.
+// Reports the first label (in definition order) that has the name of a variable: of the first
+// labels of every variable's name, the one defined first. The variables are indexed.
 void refuse_labels_that_are_variables(AssemblyContext& ctx) {
-    for (const LabelEntry& label : ctx.labels) {
-        const int32_t v = ctx.symbols.variable(label.name);
-        if (v < 0) {
-            continue;
+    int32_t first = -1;
+    for (const VariableEntry& variable : ctx.variables) {
+        const int32_t l = ctx.symbols.label(variable.name);
+        if (l >= 0 && (first < 0 || l < first)) {
+            first = l;
         }
+    }
+    if (first >= 0) {
+        const LabelEntry& label = ctx.labels[static_cast<std::size_t>(first)];
+        const int32_t v = ctx.symbols.variable(label.name);
         goto_source_line(label.line);
         show_error("Lable/Variable Error.", "Label Defined As Variable `" + label.name +
                                                 "` At line No " + format_decimal(label.line) +
                                                 " And Line " +
                                                 format_decimal(ctx.variables[v].line));
         ctx.error = 1;
-        return;
     }
 }
 
@@ -57,6 +65,8 @@ void refuse_labels_that_are_variables(AssemblyContext& ctx) {
 
 void collect_labels(AssemblyContext& ctx) {
     int32_t ordinal = 0;
+    // At most one label per line: room for them at once instead of copying them as the list grows.
+    ctx.labels.reserve(ctx.lines.size());
     for (int32_t i = 0; i < static_cast<int32_t>(ctx.lines.size()); ++i) {
         if (ctx.line_kind[i] != Open) {
             continue;

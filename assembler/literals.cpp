@@ -56,7 +56,7 @@ int32_t binary_value(AssemblyContext& ctx, std::string_view text) {
 }
 
 int32_t screen_code_value(AssemblyContext& ctx, std::string_view text) {
-    int32_t c = char_code(mid_text(text, 2, 1));
+    int32_t c = char_code(mid_view(text, 2, 1));
     switch (c) {
         case PoundSign: c = 28; break;
         case ']': c = 29; break;
@@ -80,7 +80,10 @@ int32_t screen_code_value(AssemblyContext& ctx, std::string_view text) {
 }
 
 int32_t character_value(std::string_view text) {
-    const int32_t c = char_code(upper_text(mid_text(text, 2, 1)));
+    int32_t c = char_code(mid_view(text, 2, 1));
+    if ((c >= 0x61 && c <= 0x7A) || c >= 0xE0) {
+        c -= 0x20;  // upper_text's rule
+    }
     return c == PoundSign ? 92 : c;
 }
 
@@ -99,9 +102,18 @@ int32_t literal_value(AssemblyContext& ctx, std::string_view text) {
     if (text == "\" \"" || text == "\"\"" || text == "` `") {
         return 32;
     }
-    std::string t = remove_text(text, " ");
-    if (find_text(t, "#") != 0 && find_text(t, "#$") == 0) {
-        t = remove_text(t, "#");
+    // The text without blanks, and without "#" unless it holds "#$": copies only when there is
+    // something to take out.
+    std::string without_blanks;
+    std::string without_hash;
+    std::string_view t = text;
+    if (holds_byte(t, ' ')) {
+        without_blanks = remove_text(t, " ");
+        t = without_blanks;
+    }
+    if (holds_byte(t, '#') && find_text(t, "#$") == 0) {
+        without_hash = remove_text(t, "#");
+        t = without_hash;
     }
     const char first = t.empty() ? '\0' : t.front();
     int32_t value = 0;

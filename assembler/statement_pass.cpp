@@ -1,6 +1,5 @@
 #include "assembler/statement_pass.h"
 
-#include <algorithm>
 #include <array>
 
 #include "assembler/messages.h"
@@ -38,8 +37,9 @@ WordSplit split_word(std::string_view t) {
 // A data word anywhere in the operand field is refused; true when one was reported.
 bool refuse_data_word_in_operand(AssemblyContext& ctx, std::string_view operand) {
     static constexpr std::array<std::string_view, 4> words = {"text", "dbyte", "byte", "word"};
+    const ByteSet bytes(operand);
     for (std::string_view word : words) {
-        if (find_text(operand, word) != 0) {
+        if (bytes.find(operand, word) != 0) {
             show_error("OpAnd Error",
                        "Please Don`t use `" + std::string(word) + "` in OpAnd Field");
             ctx.error = 1;
@@ -90,11 +90,11 @@ std::string_view without_tabs(std::string_view text, std::string& buffer) {
 }  // namespace
 
 std::string_view strip_comment(std::string_view text) {
-    const int32_t p = find_text(text, ";");
-    if (p == 0 || find_text(text, "\";\"") != 0) {
+    const std::size_t p = text.find(';');
+    if (p == std::string_view::npos || text.find("\";\"") != std::string_view::npos) {
         return text;
     }
-    return left_view(text, p - 1);
+    return text.substr(0, p);
 }
 
 std::string_view strip_label(const AssemblyContext& ctx, std::string_view text) {
@@ -118,8 +118,11 @@ void statement_pass(AssemblyContext& ctx, const StatementHandlers& handlers) {
     ctx.current_line = 0;
     // Room for the records at once instead of copying them as the list grows: a line gives one
     // record, a data line one per field (fields are separated by commas) or per character.
-    const auto commas = std::count(ctx.source_text.begin(), ctx.source_text.end(), ',');
-    ctx.statements.reserve(ctx.statements.size() + ctx.lines.size() + static_cast<std::size_t>(commas));
+    std::size_t commas = 0;
+    for (std::size_t p = ctx.source_text.find(','); p != std::string::npos; p = ctx.source_text.find(',', p + 1)) {
+        ++commas;
+    }
+    ctx.statements.reserve(ctx.statements.size() + ctx.lines.size() + commas);
     std::string buffer;
     for (int32_t i = 0; i < static_cast<int32_t>(ctx.lines.size()); ++i) {
         ctx.current_line = i;

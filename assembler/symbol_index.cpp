@@ -18,10 +18,12 @@ uint32_t name_hash(std::string_view name) {
 void NameIndex::clear() {
     slots_.clear();
     names_.clear();
+    repeats_ = false;
 }
 
 void NameIndex::build_names(std::vector<std::string_view> names) {
     names_ = std::move(names);
+    repeats_ = false;
     // At most half the slots in use keeps the probe runs short.
     std::size_t size = 16;
     while (size < names_.size() * 2) {
@@ -40,6 +42,7 @@ void NameIndex::build_names(std::vector<std::string_view> names) {
             }
             if (slot.hash == hash && names_[static_cast<std::size_t>(slot.first)] == name) {
                 slot.last = i;
+                repeats_ = true;
                 break;
             }
         }

@@ -55,13 +55,15 @@ int32_t table_word_row(std::string_view word) {
     if (const int32_t key = three_letter_key(word); key >= 0) {
         return rows[static_cast<std::size_t>(key)];
     }
-    const auto& words = mnemonic_list();
-    for (int32_t row : {RowByte, RowWord, RowDbyte, RowText}) {
-        if (word == words[static_cast<std::size_t>(row)]) {
-            return row;
+    if (word.size() == 4) {
+        const auto& words = mnemonic_list();
+        for (int32_t row : {RowByte, RowWord, RowText}) {
+            if (word == words[static_cast<std::size_t>(row)]) {
+                return row;
+            }
         }
     }
-    return -1;
+    return word == mnemonic_list()[RowDbyte] ? RowDbyte : -1;
 }
 
 }  // namespace tarvok

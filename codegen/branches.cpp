@@ -11,8 +11,9 @@ bool is_branch(std::string_view mnemonic) {
     for (char c : mnemonic) {
         has_b = has_b || c == 'b';
     }
-    return has_b && find_text(mnemonic, "bit") == 0 && find_text(mnemonic, "brk") == 0 &&
-           find_text(mnemonic, "sbc") == 0;
+    constexpr auto npos = std::string_view::npos;
+    return has_b && mnemonic.find("bit") == npos && mnemonic.find("brk") == npos &&
+           mnemonic.find("sbc") == npos;
 }
 
 void resolve_branches(AssemblyContext& ctx) {

@@ -88,10 +88,10 @@ void add_number_fields(AssemblyContext& ctx, std::string_view word, std::string_
         field.assign(fields, start, end - start);
         start = end + 1;
         int32_t select = SelectNone;
-        if (find_text(field, ">") != 0) {
+        if (holds_byte(field, '>')) {
             field = remove_text(remove_text(field, ">"), "#");
             select = SelectHigh;
-        } else if (find_text(field, "<") != 0) {
+        } else if (holds_byte(field, '<')) {
             field = remove_text(remove_text(field, "<"), "#");
             select = SelectLow;
         }
@@ -113,8 +113,10 @@ void add_text(AssemblyContext& ctx, std::string_view operand) {
     const int32_t first = find_text(operand, quote);
     const std::string characters =
         remove_text(mid_text(operand, first + 1, text_length(operand) - first - 1), quote);
+    const char q = quote.front();
     for (char c : characters) {
-        add_byte(ctx, literal_value(ctx, quote + c + quote));
+        const char quoted[3] = {q, c, q};
+        add_byte(ctx, literal_value(ctx, std::string_view(quoted, 3)));
     }
 }
 

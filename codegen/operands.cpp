@@ -133,6 +133,13 @@ std::string classify_shape(AssemblyContext& ctx, std::string_view operand, const
 }  // namespace
 
 bool holds_quoted(std::string_view text, char c) {
+    bool quotes = false;
+    for (const char b : text) {
+        quotes = quotes || b == '"' || b == '`';
+    }
+    if (!quotes) {
+        return false;
+    }
     const std::string quoted{'"', c, '"'};
     const std::string backticked{'`', c, '`'};
     return find_text(text, quoted) != 0 || find_text(text, backticked) != 0;

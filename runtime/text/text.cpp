@@ -148,8 +148,18 @@ int32_t count_text(std::string_view s, std::string_view pattern) {
 std::string remove_text(std::string_view s, std::string_view pattern, CaseMode mode) {
     if (pattern.empty()) return std::string(s);
     if (pattern.size() == 1 && mode == CaseMode::Exact) {
-        // One byte: copy every other byte, the removed ones overwritten by the next.
+        // One byte: copy every other byte, the removed ones overwritten by the next; a source
+        // field is gathered on the stack first.
         const char removed = pattern.front();
+        if (s.size() <= 64) {
+            char kept[64];
+            std::size_t n = 0;
+            for (const char c : s) {
+                kept[n] = c;
+                n += c != removed ? 1 : 0;
+            }
+            return std::string(kept, n);
+        }
         std::string result(s.size(), '\0');
         char* out = result.data();
         for (const char c : s) {
@@ -203,16 +213,32 @@ std::string text_pad_left(std::string_view s, int32_t n, std::string_view fill) 
 }
 
 void lower_text_in_place(std::string& s) {
-    // One table lookup per byte instead of two range tests.
-    static constexpr std::array<unsigned char, 256> lowered = [] {
-        std::array<unsigned char, 256> table{};
-        for (int b = 0; b < 256; ++b) {
-            const bool upper = (b >= 0x41 && b <= 0x5A) || (b >= 0xC0 && b <= 0xDE);
-            table[static_cast<std::size_t>(b)] = static_cast<unsigned char>(upper ? b + 0x20 : b);
-        }
-        return table;
-    }();
-    for (char& c : s) c = static_cast<char>(lowered[static_cast<unsigned char>(c)]);
+    // Eight bytes at a time. In each byte, h is its low seven bits: adding 0x80 - n to h sets the
+    // byte's top bit exactly when h >= n, without a carry into the next byte. A byte is lowered
+    // when it is below 0x80 with h in 0x41-0x5A, or from 0x80 on with h in 0x40-0x5E (bytes
+    // 0xC0-0xDE); bit 0x20 is clear in all of them, so setting it adds 0x20.
+    constexpr uint64_t Ones = 0x0101010101010101u;
+    constexpr uint64_t Top = 0x80 * Ones;
+    char* p = s.data();
+    const std::size_t n = s.size();
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t x;
+        std::memcpy(&x, p + i, 8);
+        const uint64_t h = x & ~Top;
+        const uint64_t from_41 = h + (0x80 - 0x41) * Ones;
+        const uint64_t from_5b = h + (0x80 - 0x5B) * Ones;
+        const uint64_t from_40 = h + (0x80 - 0x40) * Ones;
+        const uint64_t from_5f = h + (0x80 - 0x5F) * Ones;
+        const uint64_t ascii = ~x & from_41 & ~from_5b;
+        const uint64_t high = x & from_40 & ~from_5f;
+        x |= ((ascii | high) & Top) >> 2;
+        std::memcpy(p + i, &x, 8);
+    }
+    for (; i < n; ++i) {
+        const auto b = static_cast<unsigned char>(p[i]);
+        if ((b >= 0x41 && b <= 0x5A) || (b >= 0xC0 && b <= 0xDE)) p[i] = static_cast<char>(b + 0x20);
+    }
 }
 
 std::string lower_text(std::string_view s) {

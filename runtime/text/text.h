@@ -39,6 +39,15 @@ int32_t find_text(std::string_view s, std::string_view pattern, int32_t start = 
 // Number of non-overlapping occurrences of pattern, counted left to right; 0 for an empty pattern.
 int32_t count_text(std::string_view s, std::string_view pattern);
 
+// find_text(s, c) != 0 for one byte, as a plain loop: for the short fields of a source line that
+// costs less than a library call.
+inline bool holds_byte(std::string_view s, char c) {
+    for (const char b : s) {
+        if (b == c) return true;
+    }
+    return false;
+}
+
 // The byte values of a text, gathered in one pass. A pattern holding a byte that the text lacks
 // cannot occur in it, nor in any text cut or removed from it: code that searches one short text
 // and its cuts many times asks here first and looks at the text only when the pattern may be there.
