@@ -196,7 +196,7 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
         return written_out(out, err) ? ExitWritten : ExitUsage;
     }
 
-    const SourceFile file = read_source_file(options.source, EditorTextLimit);
+    SourceFile file = read_source_file(options.source, EditorTextLimit);
     if (file.status == SourceFileStatus::Unreadable) {
         err << options.source << ": cannot read the source file: " << file.reason << '\n';
         return ExitUsage;
@@ -231,6 +231,8 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
         err << too_long_text(options.source);
         return ExitUsage;
     }
+    // The editor has its own copy now: the memory goes back for the assembly to use.
+    std::string().swap(file.text);
     set_control_file_name(CurrentSourceField, options.source);
     set_control_state(ProgressBar, 0);
 

@@ -35,21 +35,21 @@ inline constexpr int32_t SelectNone = 0;
 inline constexpr int32_t SelectLow = 1;
 inline constexpr int32_t SelectHigh = 2;
 
-// The fields are ordered by size so that a record has no holes: a long program has one record
-// per data byte, tens of thousands of them.
+// A long program has one record per data byte, tens of thousands of them: the small fields take
+// a byte each and the fields are ordered by size, so that a record has no holes.
 struct StatementEntry {
     // Table word, or "data" for a byte of a data directive: always text that lives for the whole
     // program (the instruction table's words or a string literal), never a copy.
     std::string_view mnemonic;
     std::string operand;        // as written, blanks removed; "" when there is none
     int32_t address = 0;        // program counter at the statement's first byte
-    int32_t opcode = 0;
     int32_t value = 0;          // operand value; -1 without operand; displacement for branches
-    int32_t mode = 0;           // AddressingMode of the operand's shape; 10 without operand
-    int32_t operand_kind = 0;
-    int32_t byte_select = SelectNone;
     int32_t line_number = 0;    // 0-based editor line
-    int32_t operand_size = 0;   // 1 or 2 bytes
+    uint8_t opcode = 0;
+    int8_t mode = 0;            // AddressingMode of the operand's shape; 10 without operand
+    int8_t operand_kind = 0;
+    int8_t byte_select = SelectNone;
+    int8_t operand_size = 0;    // 1 or 2 bytes
     uint8_t zero_page = 0;      // operand names a variable that addresses zero page
     uint8_t plain_operand = 0;  // label, or number written without "$", "%" or quotes
     uint8_t has_expression = 0;
