@@ -1,6 +1,8 @@
 #include "app/cli_main.h"
 
 #include <cerrno>
+#include <cstdint>
+#include <ios>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -205,6 +207,9 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
         err << too_long_text(options.source);
         return ExitUsage;
     }
+    if (file.text_after_zero) {
+        err << options.source << ": warning: the text ends at a zero byte; what follows it is not assembled\n";
+    }
 
     // "-" names standard output, which is written into like any device.
     const std::string requested = file_path(options.output);
@@ -264,6 +269,13 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
         assemble(ctx, doc);
     }
     set_message_observer(nullptr);
+
+    // The PRG file holds every byte, as the desktop program writes it; a C64 loads none past $FFFF.
+    const int64_t code_end = static_cast<int64_t>(ctx.start_address) + static_cast<int64_t>(ctx.object_image.size());
+    if (ctx.output_written != 0 && code_end > 0x10000) {
+        err << options.source << ": warning: the program runs past $FFFF (code end $" << std::hex << std::uppercase
+            << code_end << std::dec << "); a C64 cannot load the bytes from $10000 on\n";
+    }
 
     if (options.symbols) {
         out << symbol_listing(ctx);

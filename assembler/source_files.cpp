@@ -62,7 +62,13 @@ SourceFile read_source_file(std::string_view path, int32_t limit) {
             result.text.clear();
             return result;
         }
-        if (zero != nullptr || n < buffer.size()) {
+        if (zero != nullptr) {
+            // Only the rest of this block is looked at; a file that goes on past it has more text.
+            const std::string_view rest(buffer.data() + take, n - take);
+            result.text_after_zero = rest.find_first_not_of('\0') != std::string_view::npos || n == buffer.size();
+            break;
+        }
+        if (n < buffer.size()) {
             break;
         }
     }

@@ -23,10 +23,17 @@ struct SourceFile {
     SourceFileStatus status = SourceFileStatus::Unreadable;
     std::string text;
     std::string reason;
+    bool text_after_zero = false;  // read_source_file: a zero byte ended the text, more text followed
 };
 
+// The box text for a loaded file whose text went on after a zero byte: saving the editor's text
+// over it would lose that part.
+inline constexpr std::string_view TextAfterZeroMessage =
+    "The File Holds A Zero Byte,The Text After It Was Not Loaded.";
+
 // The bytes of the file up to its first zero byte (all of them when it has none), line breaks as
-// they are (CR LF, LF or CR; the editor takes each as one). Reading stops early once the text is
+// they are (CR LF, LF or CR; the editor takes each as one). text_after_zero tells whether bytes
+// other than zero bytes follow that first zero byte (a file Tarvok saved ends with one). Reading stops early once the text is
 // longer than any text the editor could hold (limit characters, each line break one character,
 // and a CR LF pair is one line break), so a huge file is refused without being read whole.
 SourceFile read_source_file(std::string_view path, int32_t limit);

@@ -87,6 +87,10 @@ void load_source(ShellState& state, AssemblyContext& ctx, std::string_view name)
     set_control_file_name(CurrentSourceField, state.source_path);
     show_progress(ctx);
     paint_editor(state);
+    // Saving the text over the file would lose what followed the zero byte: the user is told.
+    if (file.text_after_zero) {
+        show_error("Load Warning.", TextAfterZeroMessage);
+    }
 }
 
 void save_source(ShellState& state, AssemblyContext& ctx, std::string_view name) {

@@ -130,7 +130,6 @@ const MessageRow MessageRows[] = {
     {"CarriageReturnsCount", "*=$c000\r\n nop\r nop\n lda foo",
      "bad.asm:4: Label/Variable Error.: Label Or Variable Not Found `foo`In Line 3    lda foo\n"},
     {"NothingToSave", "*=$c000\n", "bad.asm: Save Error: Nothing To Assemble/Save\n"},
-    {"TextAfterZeroByteIgnored", std::string("*=$c000\n nop\n") + std::string(1, '\0') + " lda foo\n", ""},
     {"BranchOutOfRange", "*=$c000\n bne far\n" + repeated(" lda $0400\n", 64) + "far rts\n",
      "bad.asm:2: Branch Error.: Branch Out Of Range  far\n"},
     // These boxes appear before their line is selected: each is printed with the line selected after it.
@@ -156,6 +155,41 @@ TEST_P(Messages, GoToStandardErrorOneLineEach) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, Messages, ::testing::ValuesIn(MessageRows),
                          [](const ::testing::TestParamInfo<MessageRow>& info) { return std::string(info.param.name); });
+
+// Hostile sources: each is assembled or refused with a line on standard error, and the program
+// file holds exactly what the source says.
+TEST(CommandLine, HostileSourcesAreAnsweredOnStandardError) {
+    struct Row {
+        const char* what;
+        std::string source;
+        int exit_code;
+        std::string err;
+        std::string program;  // hex dump of bad.prg; "" when none is written
+    };
+    const std::string ZeroWarning = "bad.asm: warning: the text ends at a zero byte; what follows it is not assembled\n";
+    const Row rows[] = {
+        {"text after a zero byte", "*=$c000\n nop\n" + std::string(1, '\0') + " lda foo\n", 0, ZeroWarning, "00 C0 EA"},
+        {"a zero byte ending a file Tarvok saved", "*=$c000\r\n nop\r\n\r\n" + std::string(1, '\0'), 0, "",
+         "00 C0 EA"},
+        {"a line of 100,000 characters", "*=$c000\n nop ;" + std::string(100'000, 'x') + "\n", 0, "", "00 C0 EA"},
+        {"UTF-8 and bytes 128-255 in comments", "*=$c000\n nop ;caf\xC3\xA9 \x80\xFF\n", 0, "", "00 C0 EA"},
+        {"code past $FFFF", "*=$fffe\n nop\n nop\n nop\n", 0,
+         "bad.asm: warning: the program runs past $FFFF (code end $10001); a C64 cannot load the bytes from $10000 on\n",
+         "FE FF EA EA EA"},
+        {"more than 1,000,000 characters", std::string(1'000'001, ';'), 2,
+         "bad.asm: the source text is longer than the editor's limit of 1,000,000 characters\n", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        TempFolder dir;
+        dir.write("bad.asm", row.source);
+        const ProcessResult r = tarvok_asm({"bad.asm"}, dir);
+        EXPECT_EQ(r.exit_code, row.exit_code);
+        EXPECT_EQ(r.err, row.err);
+        EXPECT_EQ(hex_dump(read_bytes(dir.file("bad.prg"))), row.program);
+        EXPECT_EQ(read_bytes(dir.file("bad.asm")), row.source);
+    }
+}
 
 TEST(CommandLine, MessagesNameTheSourceAsGiven) {
     TempFolder dir;

@@ -16,12 +16,14 @@
 #include <vector>
 
 #include "runtime/file/file.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/unprivileged.h"
 #include "tests/unit/file/temp_folder.h"
 
 namespace tarvok {
 namespace {
 
+using testing_files::FileSizeLimit;
 using testing_files::get_bytes;
 using testing_files::put_bytes;
 using testing_files::TempFolder;
@@ -104,31 +106,6 @@ TEST(WholeFiles, ReplacingAFolderFailsAndLeavesNoTemporaryFile) {
     EXPECT_EQ(folder.entries(), (Names{"out.prg"}));
     EXPECT_EQ(get_bytes(folder.file("out.prg/inside")), "kept");
 }
-
-// Limits the size of files this process may write, and ignores the signal the limit raises, for
-// as long as it lives. Root cannot write past the limit either.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        active_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, old_handler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool active() const { return active_; }
-
-private:
-    rlimit saved_{};
-    void (*old_handler_)(int) = SIG_DFL;
-    bool active_ = false;
-};
 
 // A full disk (here: a file size limit) while writing: the earlier file is as it was, whether it
 // was to be replaced or, having a second name, written in place.

@@ -1,14 +1,18 @@
 // Include directives in an assembly started from the main window: the included files end up in
 // the program, every error has its box, and after every run the editor holds exactly the text it
 // held before, with no temporary file left anywhere.
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "assembler/display_ids.h"
 #include "shell/control_ids.h"
+#include "tests/support/unprivileged.h"
 #include "tests/unit/shell/shell_fixture.h"
 
 namespace tarvok::testing {
@@ -185,6 +189,8 @@ INSTANTIATE_TEST_SUITE_P(
                    prg("\xEA\x60"), {}, {}, true},
         IncludeRow{"SeventeenLevelsAreTooDeep", chain(17), Start + " include \"d1.asm\"\n rts", {}, "",
                    {"Include Error|Includes Nested Too Deep,At Most 16 Levels."}, {}, true},
+        IncludeRow{"AChainOfAHundredIsTooDeep", chain(100), Start + " include \"d1.asm\"\n rts", {}, "",
+                   {"Include Error|Includes Nested Too Deep,At Most 16 Levels."}, {}, true},
         IncludeRow{"TooMuchText", {{"big.asm", big_source()}},
                    Start + " include \"big.asm\"\n include \"big.asm\"\n rts", {}, "", {TooMuch}, {}, true},
         IncludeRow{"CapitalsAreNoDirectiveButAreNotAssembledEither", {{"lib.asm", " nop\n"}},
@@ -234,6 +240,35 @@ TEST_F(IncludeTest, NothingIsExpandedWithoutAPrivateCopyOfTheText) {
                            "Save Error.|Couldn't Save A Copy Of The Source,Nothing Was Included."});
     EXPECT_EQ(read_file("out.prg"), "");
     expect_restored(text);
+}
+
+// Names that stand for no readable file: a folder, a FIFO (never waited for) and, for an
+// ordinary user, a file that may not be read. Each is reported as a file that cannot be found.
+TEST_F(IncludeTest, AFolderAFifoOrAnUnreadableFileIsReported) {
+    fs::create_directory(path_of("folder.asm"));
+    ASSERT_EQ(::mkfifo(path_of("fifo.asm").c_str(), 0600), 0);
+    const std::string text = Start + " include \"folder.asm\"\n include \"fifo.asm\"\n rts";
+    assemble_text(text, {});
+    EXPECT_EQ(boxes(), (std::vector<std::string>{NotFound, NotFound}));
+    EXPECT_EQ(read_file("out.prg"), "");
+    expect_restored(text);
+
+    const std::string reason = testing_users::cannot_switch_user();
+    if (!reason.empty()) GTEST_SKIP() << "the unreadable file " << reason;
+    write_file("secret.asm", " nop\n");
+    ASSERT_EQ(::chmod(path_of("secret.asm").c_str(), 0600), 0);
+    ASSERT_EQ(::chmod(path_of("").c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(path_of("private").c_str(), 0777), 0);
+    const std::string secret = Start + " include \"secret.asm\"\n rts";
+    const std::optional<int> answered = testing_users::as_nobody([&] {
+        assemble_text(secret, {});
+        return boxes() == std::vector<std::string>{NotFound} && editor_text() == secret &&
+                       fs::is_empty(path_of("private"))
+                   ? 0
+                   : 1;
+    });
+    ASSERT_TRUE(answered.has_value());
+    EXPECT_EQ(*answered, 0);
 }
 
 TEST_F(IncludeTest, TheTextComesBackByteForByteAfterEveryRun) {

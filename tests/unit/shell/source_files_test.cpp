@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "assembler/display_ids.h"
+#include "assembler/source_files.h"
 #include "shell/control_ids.h"
 #include "tests/unit/shell/shell_fixture.h"
 
@@ -170,6 +171,7 @@ struct LoadRow {
     const char* name;
     std::string bytes;   // the file
     std::string editor;  // the editor's text afterwards ("\n" line breaks)
+    bool warned = false; // text followed the first zero byte: the user is told
 };
 
 void PrintTo(const LoadRow& row, std::ostream* out) { *out << row.name; }
@@ -195,6 +197,8 @@ TEST_P(LoadTest, TheFileUpToItsFirstZeroByteBecomesTheText) {
             post_and_run(EventMenuCommand, MainWindow, MenuLoadSource);
         }
         EXPECT_EQ(editor_text(), row.editor);
+        EXPECT_EQ(message_texts(), row.warned ? std::vector<std::string>{std::string(TextAfterZeroMessage)}
+                                              : std::vector<std::string>{});
         EXPECT_EQ(requester_log().at(0).title, "Load Source");
         EXPECT_EQ(requester_log().at(0).filter, state.file_pattern);
         EXPECT_EQ(state.source_path, path_of("prog.asm"));
@@ -202,7 +206,6 @@ TEST_P(LoadTest, TheFileUpToItsFirstZeroByteBecomesTheText) {
         EXPECT_EQ(get_control_text(CurrentSourceField), path_of("prog.asm"));
         EXPECT_EQ(state.find_start, 0);
         EXPECT_EQ(get_control_state(ProgressBar), 0);
-        EXPECT_TRUE(message_log().empty());
         for (int32_t position = 0; position < static_cast<int32_t>(row.editor.size()); position += 97) {
             EXPECT_EQ(editor_colour_at(position), 0x0000C0) << position;
         }
@@ -217,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadRow{"LinuxLineEnds", "*=$1000\n lda #1\n\n", "*=$1000\n lda #1\n\n"},
         LoadRow{"LoneCarriageReturns", "*=$1000\r lda #1\r", "*=$1000\n lda #1\n"},
         LoadRow{"SavedFile", "abc\r\n\r\n" + Z, "abc\n\n"},
-        LoadRow{"StopsAtTheFirstZeroByte", "ab\r\ncd" + Z + "ef\r\n" + Z, "ab\ncd"},
+        LoadRow{"StopsAtTheFirstZeroByte", "ab\r\ncd" + Z + "ef\r\n" + Z, "ab\ncd", true},
         LoadRow{"EightBitBytesUnchanged", "; \xC3\xA9t\xE9\x80\xFF\r\n", "; \xC3\xA9t\xE9\x80\xFF\n"},
         LoadRow{"EmptyFile", "", ""},
         LoadRow{"TheEditorLimitFits", text_of_length(1'000'000, "\r\n"), text_of_length(1'000'000, "\n")}),

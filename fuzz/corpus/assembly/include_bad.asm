@@ -1,0 +1,6 @@
+*=$1000
+include "dir.asm"
+include "fifo.asm"
+include "missing.asm"
+include
+;include me

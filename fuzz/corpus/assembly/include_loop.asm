@@ -1,0 +1,3 @@
+*=$1000
+include "self.asm"
+ rts

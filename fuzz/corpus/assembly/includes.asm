@@ -1,0 +1,6 @@
+*=$c000
+include "lib.asm"
+includebinary "data.bin"
+includeprg "game.prg"
+ jsr libstart
+ rts

@@ -1,0 +1,3 @@
+*=$fff0
+ text "0123456789abcdefghij"
+ rts

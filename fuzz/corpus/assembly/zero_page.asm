@@ -1,0 +1,4 @@
+*=$00f0
+lab lda lab
+ lda 300-lab2
+lab2 rts
