@@ -18,8 +18,8 @@ namespace {
 
 using namespace tarvok;
 
-ShellState state;
-AssemblyContext ctx;
+ShellState& state = fuzzing::program().state;
+AssemblyContext& ctx = fuzzing::program().ctx;
 
 void make_include_files() {
     using fuzzing::put_file;
@@ -36,14 +36,13 @@ void make_include_files() {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzzing::start_program(state, ctx);
-    make_include_files();
-    state.loaded_folder = fuzzing::private_folder();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    static const bool ready = [] {
+        make_include_files();
+        state.loaded_folder = fuzzing::private_folder();
+        return true;
+    }();
+    static_cast<void>(ready);
     clear_script();
     clear_logs();
     if (!set_control_text(SourceEditor, fuzzing::text_of(data, size))) {

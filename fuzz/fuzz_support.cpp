@@ -58,12 +58,9 @@ std::size_t temporary_files_left() {
     return count;
 }
 
-void start_program(ShellState& state, AssemblyContext& ctx) {
-    private_folder();
-    int argc = 0;
-    if (!start_window_layer(argc, nullptr) || !start_shell(state, ctx)) {
-        fail("the program could not start");
-    }
+Program& program() {
+    static Program started;
+    return started;
 }
 
 void fail(std::string_view reason) {
@@ -72,3 +69,13 @@ void fail(std::string_view reason) {
 }
 
 }  // namespace tarvok::fuzzing
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    using namespace tarvok;
+    fuzzing::private_folder();
+    int argc = 0;
+    if (!start_window_layer(argc, nullptr) || !start_shell(fuzzing::program().state, fuzzing::program().ctx)) {
+        fuzzing::fail("the program could not start");
+    }
+    return 0;
+}

@@ -25,8 +25,13 @@ std::string put_file(std::string_view name, std::string_view bytes);
 // behind there.
 std::size_t temporary_files_left();
 
-// Starts the window layer and the desktop program's shell once: main window, editor, settings.
-void start_program(ShellState& state, AssemblyContext& ctx);
+// The desktop program's state, started once before the first input (LLVMFuzzerInitialize, in
+// fuzz_support.cpp): window layer, main window, editor, settings, in the private folder.
+struct Program {
+    ShellState state;
+    AssemblyContext ctx;
+};
+Program& program();
 
 // The fuzzer's bytes as a text.
 inline std::string_view text_of(const uint8_t* data, std::size_t size) {

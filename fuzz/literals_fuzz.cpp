@@ -13,15 +13,9 @@ namespace {
 
 using namespace tarvok;
 
-ShellState state;
-AssemblyContext ctx;
+AssemblyContext& ctx = fuzzing::program().ctx;
 
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzzing::start_program(state, ctx);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     clear_logs();

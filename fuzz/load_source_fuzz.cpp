@@ -19,8 +19,8 @@ namespace {
 
 using namespace tarvok;
 
-ShellState state;
-AssemblyContext ctx;
+ShellState& state = fuzzing::program().state;
+AssemblyContext& ctx = fuzzing::program().ctx;
 
 std::string with_crlf(const std::string& text) {
     std::string bytes;
@@ -32,11 +32,6 @@ std::string with_crlf(const std::string& text) {
 }
 
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzzing::start_program(state, ctx);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view bytes = fuzzing::text_of(data, size);

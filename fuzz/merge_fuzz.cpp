@@ -20,8 +20,8 @@ namespace {
 
 using namespace tarvok;
 
-ShellState state;
-AssemblyContext ctx;
+ShellState& state = fuzzing::program().state;
+AssemblyContext& ctx = fuzzing::program().ctx;
 
 constexpr std::string_view First = "*=$1000";
 constexpr std::string_view Rest = " nop\n rts";
@@ -55,11 +55,6 @@ std::string bytes_of_data_lines(std::string_view lines) {
 }
 
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzzing::start_program(state, ctx);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size == 0) {

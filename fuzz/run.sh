@@ -17,11 +17,18 @@ fi
 build=$(cd "$build" && pwd)
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/tarvok-fuzz-run.XXXXXX")
 
+# The seeds of a target: its corpus, and for the source-reading targets the example programs.
+seeds() {
+  echo "$PWD/fuzz/corpus/$1"
+  case $1 in assembly | load_source) echo "$PWD/examples" ;; esac
+}
+
 run_one() {
   local target=$1
   mkdir -p "$scratch/$target"
+  mapfile -t seed_folders < <(seeds "$target")
   "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$scratch/$target/" "$scratch/$target" "$PWD/fuzz/corpus/$target" >"$scratch/$target.log" 2>&1
+    -artifact_prefix="$scratch/$target/" "$scratch/$target" "${seed_folders[@]}" >"$scratch/$target.log" 2>&1
 }
 
 pending=("${targets[@]}")

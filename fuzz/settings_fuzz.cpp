@@ -5,21 +5,8 @@
 #include "fuzz/fuzz_support.h"
 #include "shell/settings_file.h"
 
-namespace {
-
-using namespace tarvok;
-
-ShellState state;
-AssemblyContext ctx;
-
-}  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzzing::start_program(state, ctx);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    using namespace tarvok;
     fuzzing::put_file(SettingsFileName, fuzzing::text_of(data, size));
     ShellState loaded;
     load_settings(loaded);

@@ -135,8 +135,9 @@ TEST_F(HostileFiles, AFullDiskKeepsTheEarlierFileAndTellsTheUser) {
     }
 }
 
-// As an ordinary user: a file that may not be read, a folder that may not be written. Each ends
-// in its box, the editor keeps its text and the program goes on to the next command.
+// As an ordinary user: a file that may not be read, a folder that may not be written, a settings
+// file that may not be written. Each ends in its box (or in silence for the settings), the editor
+// keeps its text and the program goes on to the next command.
 TEST_F(HostileFiles, PermissionsAreAnsweredForAnOrdinaryUser) {
     const std::string reason = testing_users::cannot_switch_user();
     if (!reason.empty()) GTEST_SKIP() << reason;
@@ -173,6 +174,21 @@ TEST_F(HostileFiles, PermissionsAreAnsweredForAnOrdinaryUser) {
         EXPECT_EQ(*answered, 0);
         EXPECT_EQ(fs::exists(path_of("locked/new.asm")), false);
     }
+
+    // A settings file the user may not write: a colour change is shown and kept for the session,
+    // without a box (as for any settings file that cannot be written); the file stays as it was.
+    write_file("tarc.bin", "the administrator's settings");
+    ASSERT_TRUE(set_control_text(SourceEditor, Before));
+    const std::optional<int> recoloured = testing_users::as_nobody([&] {
+        clear_logs();
+        script_colour_answer(0x0000FF);
+        post_and_run(EventMenuCommand, MainWindow, MenuTextColour);
+        post_and_run(EventMenuCommand, MainWindow, MenuSelectAll);
+        return message_log().empty() && editor_text() == Before && editor_colour_at(0) == 0x0000FF ? 0 : 1;
+    });
+    ASSERT_TRUE(recoloured.has_value());
+    EXPECT_EQ(*recoloured, 0);
+    EXPECT_EQ(read_file("tarc.bin"), "the administrator's settings");
 }
 
 }  // namespace
