@@ -47,20 +47,21 @@ struct LabelEntry {
 // The assembled bytes in address order; each is kept as a 16-bit slot, the writers use the low 8.
 using ObjectImage = std::vector<uint16_t>;
 
-// Names to their first and last index in a list, by open addressing in a power-of-two table. The
-// names stay in the list: it must not change while the index is in use.
+// Names to their first and last index in a list, by open addressing in a power-of-two table.
+// The index keeps its own copy of the names, one after the other in one text, and a slot is one
+// 64-bit word (the name's hash and its first index): a lookup reads a slot and compares the name
+// in that text, all of it small enough to stay in the processor's cache for a long program.
 class NameIndex {
 public:
     void clear();
     // Indexes the names of entries[0..n), which have a `name` field.
     template <typename Entry>
     void build(const std::vector<Entry>& entries) {
-        std::vector<std::string_view> names;
-        names.reserve(entries.size());
+        start(entries.size());
         for (const Entry& entry : entries) {
-            names.emplace_back(entry.name);
+            add(entry.name);
         }
-        build_names(std::move(names));
+        finish();
     }
     // Index of the first / last entry of that name, -1 when there is none.
     int32_t first(std::string_view name) const;
@@ -69,16 +70,27 @@ public:
     bool has_repeats() const { return repeats_; }
 
 private:
-    struct Slot {
-        uint32_t hash = 0;
-        int32_t first = -1;  // -1: the slot is free
-        int32_t last = -1;
-    };
-    void build_names(std::vector<std::string_view> names);
-    const Slot* find(std::string_view name) const;
+    void start(std::size_t count);
+    void add(std::string_view name);
+    void finish();
+    std::string_view name_at(uint32_t i) const {
+        return std::string_view(names_).substr(starts_[i], starts_[i + 1] - starts_[i]);
+    }
 
-    std::vector<Slot> slots_;
-    std::vector<std::string_view> names_;  // by list index
+    // The first bytes and the lengths the names have: a name that differs in either from all of
+    // them is not looked for in the table (most numbers looked up as names end there).
+    bool may_hold(std::string_view name) const {
+        const auto first = static_cast<unsigned char>(name.empty() ? 0 : name.front());
+        const std::size_t length = name.size() < 63 ? name.size() : 63;
+        return ((first_bytes_[first >> 6] >> (first & 63)) & 1) != 0 && ((lengths_ >> length) & 1) != 0;
+    }
+
+    uint64_t first_bytes_[4] = {0, 0, 0, 0};
+    uint64_t lengths_ = 0;           // bit n: a name of n bytes (63: of 63 or more)
+    std::string names_;              // every name, one after the other
+    std::vector<uint32_t> starts_;   // entry i's name is names_[starts_[i], starts_[i + 1])
+    std::vector<uint64_t> slots_;    // hash << 32 | first index of the name; all ones when free
+    std::vector<int32_t> last_;      // by the first index of a name: its last index
     bool repeats_ = false;
 };
 

@@ -75,10 +75,12 @@ void IncludeExpansion::expand() {
     std::size_t line_start = 0;  // where line i starts in text
     int32_t i = 0;
     for (;;) {
-        const std::size_t hit = text.find("include", line_start);
-        if (hit == std::string::npos) {
+        // find_text searches a long text with memmem, not byte by byte for its first letter.
+        const int32_t found = find_text(text, "include", static_cast<int32_t>(line_start) + 1);
+        if (found == 0) {
             break;
         }
+        const auto hit = static_cast<std::size_t>(found - 1);
         for (std::size_t p = text.find('\n', line_start); p < hit; p = text.find('\n', p + 1)) {
             line_start = p + 1;
             ++i;

@@ -74,8 +74,9 @@ void handle_line(AssemblyContext& ctx, const StatementHandlers& handlers, std::s
 }
 
 // The line without tabs and line breaks: the line itself when it has none, else a copy in buffer.
+// Source lines hold no line break (the text is cut into lines at them).
 std::string_view without_tabs(std::string_view text, std::string& buffer) {
-    if (text.find('\t') == std::string_view::npos && text.find('\n') == std::string_view::npos) {
+    if (text.find('\t') == std::string_view::npos) {
         return text;
     }
     buffer.clear();

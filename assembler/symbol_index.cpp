@@ -4,6 +4,8 @@ namespace tarvok {
 
 namespace {
 
+constexpr uint64_t FreeSlot = ~uint64_t{0};
+
 // FNV-1a over the name's bytes.
 uint32_t name_hash(std::string_view name) {
     uint32_t hash = 2166136261u;
@@ -16,32 +18,52 @@ uint32_t name_hash(std::string_view name) {
 }  // namespace
 
 void NameIndex::clear() {
-    slots_.clear();
+    first_bytes_[0] = first_bytes_[1] = first_bytes_[2] = first_bytes_[3] = 0;
+    lengths_ = 0;
     names_.clear();
+    starts_.clear();
+    slots_.clear();
+    last_.clear();
     repeats_ = false;
 }
 
-void NameIndex::build_names(std::vector<std::string_view> names) {
-    names_ = std::move(names);
-    repeats_ = false;
+void NameIndex::start(std::size_t count) {
+    clear();
+    starts_.reserve(count + 1);
+    starts_.push_back(0);
+}
+
+void NameIndex::add(std::string_view name) {
+    const auto first = static_cast<unsigned char>(name.empty() ? 0 : name.front());
+    first_bytes_[first >> 6] |= uint64_t{1} << (first & 63);
+    lengths_ |= uint64_t{1} << (name.size() < 63 ? name.size() : 63);
+    names_ += name;
+    starts_.push_back(static_cast<uint32_t>(names_.size()));
+}
+
+void NameIndex::finish() {
+    const auto count = static_cast<uint32_t>(starts_.size() - 1);
     // At most half the slots in use keeps the probe runs short.
     std::size_t size = 16;
-    while (size < names_.size() * 2) {
+    while (size < std::size_t{count} * 2) {
         size *= 2;
     }
-    slots_.assign(size, Slot{});
+    slots_.assign(size, FreeSlot);
+    last_.assign(count, -1);
     const std::size_t mask = size - 1;
-    for (int32_t i = 0; i < static_cast<int32_t>(names_.size()); ++i) {
-        const std::string_view name = names_[static_cast<std::size_t>(i)];
+    for (uint32_t i = 0; i < count; ++i) {
+        const std::string_view name = name_at(i);
         const uint32_t hash = name_hash(name);
         for (std::size_t s = hash & mask;; s = (s + 1) & mask) {
-            Slot& slot = slots_[s];
-            if (slot.first < 0) {
-                slot = Slot{hash, i, i};
+            const uint64_t slot = slots_[s];
+            if (slot == FreeSlot) {
+                slots_[s] = uint64_t{hash} << 32 | i;
+                last_[i] = static_cast<int32_t>(i);
                 break;
             }
-            if (slot.hash == hash && names_[static_cast<std::size_t>(slot.first)] == name) {
-                slot.last = i;
+            const auto first = static_cast<uint32_t>(slot);
+            if (static_cast<uint32_t>(slot >> 32) == hash && name_at(first) == name) {
+                last_[first] = static_cast<int32_t>(i);
                 repeats_ = true;
                 break;
             }
@@ -49,31 +71,27 @@ void NameIndex::build_names(std::vector<std::string_view> names) {
     }
 }
 
-const NameIndex::Slot* NameIndex::find(std::string_view name) const {
-    if (slots_.empty()) {
-        return nullptr;
+int32_t NameIndex::first(std::string_view name) const {
+    if (slots_.empty() || !may_hold(name)) {
+        return -1;
     }
     const std::size_t mask = slots_.size() - 1;
     const uint32_t hash = name_hash(name);
     for (std::size_t s = hash & mask;; s = (s + 1) & mask) {
-        const Slot& slot = slots_[s];
-        if (slot.first < 0) {
-            return nullptr;
+        const uint64_t slot = slots_[s];
+        if (slot == FreeSlot) {
+            return -1;
         }
-        if (slot.hash == hash && names_[static_cast<std::size_t>(slot.first)] == name) {
-            return &slot;
+        const auto first = static_cast<uint32_t>(slot);
+        if (static_cast<uint32_t>(slot >> 32) == hash && name_at(first) == name) {
+            return static_cast<int32_t>(first);
         }
     }
 }
 
-int32_t NameIndex::first(std::string_view name) const {
-    const Slot* slot = find(name);
-    return slot != nullptr ? slot->first : -1;
-}
-
 int32_t NameIndex::last(std::string_view name) const {
-    const Slot* slot = find(name);
-    return slot != nullptr ? slot->last : -1;
+    const int32_t i = first(name);
+    return i < 0 ? -1 : last_[static_cast<std::size_t>(i)];
 }
 
 void SymbolIndex::clear() {

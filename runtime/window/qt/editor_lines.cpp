@@ -29,6 +29,31 @@ QTextCharFormat colour_format(int32_t colour) {
     return format;
 }
 
+// True when no character format of the document holds anything but a colour (the shown colour and
+// the program's). Merging a colour into such a format gives the colour's format itself, so
+// setting it gives the same text and costs half as much: Qt then need not merge and look up a
+// format for every fragment of the text.
+bool only_colour_formats(const QTextDocument& doc) {
+    const QList<QTextFormat> formats = doc.allFormats();
+    for (const QTextFormat& format : formats) {
+        if (!format.isCharFormat()) continue;
+        const QMap<int, QVariant> properties = format.properties();
+        for (auto it = properties.cbegin(); it != properties.cend(); ++it) {
+            if (it.key() != QTextFormat::ForegroundBrush && it.key() != ProgramColour) return false;
+        }
+    }
+    return true;
+}
+
+// Gives the cursor's selection the colour: set or merged, whichever gives the same text faster.
+void apply_colour(QTextCursor& cursor, const QTextDocument& doc, int32_t colour) {
+    if (only_colour_formats(doc)) {
+        cursor.setCharFormat(colour_format(colour));
+    } else {
+        cursor.mergeCharFormat(colour_format(colour));
+    }
+}
+
 }  // namespace
 
 // ---- The text as a whole ------------------------------------------------------------------------
@@ -209,12 +234,12 @@ void EditorWidget::colour_range(int32_t line, int32_t column, int32_t end_line, 
     if (!doc->isUndoAvailable() && !doc->isRedoAvailable()) {
         // Nothing to undo yet (as after a new text): colouring adds no step of its own.
         doc->setUndoRedoEnabled(false);
-        cursor.mergeCharFormat(colour_format(colour));
+        apply_colour(cursor, *doc, colour);
         doc->setUndoRedoEnabled(true);
     } else {
         // Part of the last change, so it is no undo step of its own.
         cursor.joinPreviousEditBlock();
-        cursor.mergeCharFormat(colour_format(colour));
+        apply_colour(cursor, *doc, colour);
         cursor.endEditBlock();
     }
 }
