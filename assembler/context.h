@@ -25,8 +25,12 @@ enum class StatementClass : uint8_t { NoStatement, DataStatement, InstructionSta
 
 enum class OutputKind : uint8_t { Prg = 0, P00 = 1 };
 
+inline constexpr uint32_t UnknownSize = UINT32_MAX;
+
 struct SourceLine {
     std::string_view text;  // the editor line without its line break, lower-cased (in source_text)
+    // Length of text without its comment (strip_comment), once the label pass has cut it.
+    uint32_t code_size = UnknownSize;
 };
 
 struct VariableEntry {

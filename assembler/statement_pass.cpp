@@ -92,7 +92,12 @@ std::string_view without_tabs(std::string_view text, std::string& buffer) {
 
 std::string_view strip_comment(std::string_view text) {
     const std::size_t p = text.find(';');
-    if (p == std::string_view::npos || text.find("\";\"") != std::string_view::npos) {
+    if (p == std::string_view::npos) {
+        return text;
+    }
+    // A quoted ";" anywhere keeps the whole line; its ";" is the first one or a later one, so the
+    // search starts at the quote before the first.
+    if (text.find("\";\"", p == 0 ? 0 : p - 1) != std::string_view::npos) {
         return text;
     }
     return text.substr(0, p);
@@ -131,8 +136,12 @@ void statement_pass(AssemblyContext& ctx, const StatementHandlers& handlers) {
             continue;
         }
         ctx.current_record = -1;
-        std::string_view t = without_tabs(ctx.lines[i].text, buffer);
-        t = strip_comment(t);
+        const SourceLine& line = ctx.lines[i];
+        std::string_view t = without_tabs(line.text, buffer);
+        // The label pass has cut the comment of a line already; a line with tabs is cut again
+        // without them.
+        t = t.data() == line.text.data() && line.code_size != UnknownSize ? t.substr(0, line.code_size)
+                                                                         : strip_comment(t);
         t = strip_label(ctx, t);
         ctx.statement_class = StatementClass::NoStatement;
         handle_line(ctx, handlers, t);

@@ -5,12 +5,7 @@
 
 namespace tarvok {
 
-bool is_branch(std::string_view mnemonic) {
-    // A table word has three letters (a record's word is one, or "data"): compared directly.
-    if (mnemonic.size() == 3) {
-        const bool has_b = mnemonic[0] == 'b' || mnemonic[1] == 'b' || mnemonic[2] == 'b';
-        return has_b && mnemonic != "bit" && mnemonic != "brk" && mnemonic != "sbc";
-    }
+bool is_branch_word(std::string_view mnemonic) {
     bool has_b = false;
     for (char c : mnemonic) {
         has_b = has_b || c == 'b';

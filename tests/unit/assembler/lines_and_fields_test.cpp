@@ -21,6 +21,9 @@ TEST(StripComment, CutsAtTheFirstSemicolonUnlessOneIsQuoted) {
         {"a;b;c", "a"},
         {"text \";\" ; keeps all", "text \";\" ; keeps all"},
         {"cmp #\";\"", "cmp #\";\""},
+        {"lda #1 ; one ; two \";\"", "lda #1 ; one ; two \";\""},  // quoted after the first
+        {"\";\" x", "\";\" x"},
+        {"lda #1 ; one ; two", "lda #1 "},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(strip_comment(row.text), row.expected) << row.text;
@@ -77,6 +80,8 @@ TEST_F(LinesTest, TheWordSplitDecidesWhatIsAssembled) {
         {"*=$1000\n lad #1\n rts", "60"},           // misspelt mnemonic with operand: a label
         {"*=$1000\n asl a\n asl\n lsr A\n rol   a\n ror", "0A 0A 4A 2A 6A"},
         {"*=$1000\n brk\n nop", "00 EA"},
+        // Without its tab the operand is a quoted ";": the line is cut again once tabs are gone.
+        {"*=$1000\n cmp #\"\t;\"\n lda #1 ; one ; two \";\"\n rts", "C9 3B A9 01 60"},
     };
     for (const auto& row : rows) {
         assemble_quietly(row.source);
