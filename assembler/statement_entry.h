@@ -30,6 +30,11 @@ inline constexpr int32_t DataLabelHigh = 10;      // data byte: high byte of a l
 inline constexpr int32_t DataLabelLow = 11;       // data byte: low byte of a label's address
 inline constexpr int32_t DataLabelWhole = 12;     // data byte: a label's address (high byte if > 255)
 
+// `row` of a record whose table row has not been looked up yet, and `shape_mode` of one whose
+// operand shape has not been kept.
+inline constexpr int8_t UnknownRow = -2;
+inline constexpr int8_t UnknownShape = -1;
+
 // byte_select values.
 inline constexpr int32_t SelectNone = 0;
 inline constexpr int32_t SelectLow = 1;
@@ -53,6 +58,12 @@ struct StatementEntry {
     uint8_t zero_page = 0;      // operand names a variable that addresses zero page
     uint8_t plain_operand = 0;  // label, or number written without "$", "%" or quotes
     uint8_t has_expression = 0;
+    // Kept by the statement pass, so that opcode selection need not look them up again: the table
+    // row of mnemonic (find_row: -1 for "data"), and the AddressingMode classify_operand_shape gives
+    // for operand with whether its stripped text is empty.
+    int8_t row = UnknownRow;
+    int8_t shape_mode = UnknownShape;
+    uint8_t shape_empty = 0;
 };
 
 }  // namespace tarvok

@@ -116,6 +116,15 @@ std::string_view strip_label(const AssemblyContext& ctx, std::string_view text) 
         return text;
     }
     const std::string& name = ctx.labels[index].name;
+    // The label is the line's first word, and a name holds no blank: its first occurrence is
+    // where the blanks in front of the line end, unless the cut text has lost that place.
+    std::size_t first = 0;
+    while (first < text.size() && text[first] == ' ') {
+        ++first;
+    }
+    if (!name.empty() && text.substr(first, name.size()) == name) {
+        return text.substr(first + name.size());
+    }
     const int32_t p = find_text(text, name);
     return mid_view(text, p + text_length(name), text_length(text) - p);
 }

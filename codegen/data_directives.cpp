@@ -11,6 +11,7 @@ namespace {
 void add_byte(AssemblyContext& ctx, int32_t value) {
     StatementEntry rec;
     rec.mnemonic = "data";
+    rec.row = -1;
     rec.line_number = ctx.current_line;
     rec.value = value;
     ctx.statements.push_back(std::move(rec));
@@ -20,6 +21,7 @@ void add_byte(AssemblyContext& ctx, int32_t value) {
 void add_label_byte(AssemblyContext& ctx, const std::string& label, int32_t kind, int32_t byte_select) {
     StatementEntry rec;
     rec.mnemonic = "data";
+    rec.row = -1;
     rec.line_number = ctx.current_line;
     rec.operand = label;
     rec.operand_kind = kind;

@@ -11,7 +11,13 @@ namespace {
 
 // The column of one instruction; -1 after an error was reported.
 int32_t choose_column(AssemblyContext& ctx, const StatementEntry& rec) {
-    const std::string t = classify_operand_shape(ctx, rec.operand, nullptr);
+    bool stripped_empty = false;
+    if (rec.shape_mode != UnknownShape) {
+        ctx.current_mode = rec.shape_mode;
+        stripped_empty = rec.shape_empty != 0;
+    } else {
+        stripped_empty = classify_operand_shape(ctx, rec.operand, nullptr).empty();
+    }
     int32_t m = ctx.current_mode;
     const int32_t v = rec.value;
 
@@ -24,7 +30,7 @@ int32_t choose_column(AssemblyContext& ctx, const StatementEntry& rec) {
     if (m == Immediate && v >= 256) {
         return Absolute;
     }
-    if (t.empty()) {
+    if (stripped_empty) {
         m = Immediate;  // implied or accumulator form
     }
     if (m == ZeroPageIndexed && v >= 256) {
@@ -66,7 +72,7 @@ int32_t choose_column(AssemblyContext& ctx, const StatementEntry& rec) {
 
 void select_opcodes(AssemblyContext& ctx) {
     for (StatementEntry& rec : ctx.statements) {
-        const int32_t row = find_row(rec.mnemonic);
+        const int32_t row = rec.row != UnknownRow ? rec.row : find_row(rec.mnemonic);
         if (row < 0) {
             continue;  // "data" records keep opcode 0
         }

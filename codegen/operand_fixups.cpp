@@ -27,6 +27,13 @@ void fix_variable_values(AssemblyContext& ctx) {
         if (rec.mode != Plain) {
             continue;
         }
+        if (!holds_byte(rec.operand, '<') && !holds_byte(rec.operand, '>')) {
+            // No byte selection: the operand is the name, looked up without a copy.
+            if (const int32_t v = ctx.symbols.variable(rec.operand); v >= 0) {
+                rec.value = selected_byte(ctx.variables[v].value, rec.byte_select);
+            }
+            continue;
+        }
         std::string name = rec.operand;
         if (find_text(name, "<") != 0) {
             if (!holds_quoted(name, '<')) {
@@ -49,6 +56,9 @@ std::vector<LabelUse> fix_label_values(AssemblyContext& ctx) {
     return uses;
 }
 
+// Every byte that the search for a label's name below takes out of an operand or reacts to.
+constexpr std::string_view MarkerBytes = "(), +-/*<>#\"`";
+
 std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx) {
     std::vector<LabelUse> uses;
     if (ctx.labels.empty()) {
@@ -62,6 +72,14 @@ std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx) {
         }
         // Every text below is cut from the operand: a byte it lacks is in none of them.
         const ByteSet bytes(rec.operand);
+        if (!bytes.may_hold_any(MarkerBytes)) {
+            // Nothing to take out of the operand: it is the name, and the byte it selects is the
+            // record's own.
+            if (const int32_t l = ctx.symbols.label(rec.operand); l >= 0) {
+                uses.push_back(LabelUse{i, l, rec.byte_select});
+            }
+            continue;
+        }
         std::string name = rec.operand;
         for (std::string_view part : {"(", ")", ",x", ",y", ",", " "}) {
             if (bytes.may_hold(part)) {

@@ -4,6 +4,7 @@
 
 #include "assembler/literals.h"
 #include "assembler/messages.h"
+#include "codegen/instruction_table.h"
 #include "runtime/text/text.h"
 #include "runtime/window/window.h"
 
@@ -148,6 +149,7 @@ bool holds_quoted(std::string_view text, char c) {
 std::string_view prepare_instruction(AssemblyContext& ctx, std::string_view word, std::string_view operand) {
     StatementEntry& rec = current_record(ctx);
     rec.mnemonic = word;
+    rec.row = static_cast<int8_t>(find_row(word));
     rec.line_number = ctx.current_line;
     ctx.statement_class = StatementClass::InstructionStatement;
     if (is_accumulator_shift(word) && remove_text(operand, " ") == "a") {
@@ -169,6 +171,8 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
         rec.mode = NoOperandMode;
         rec.operand.clear();
         rec.plain_operand = 0;
+        rec.shape_mode = Plain;  // the shape of ""
+        rec.shape_empty = 1;
         return;
     }
 
@@ -189,8 +193,14 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
         }
     }
 
-    classify_shape(ctx, cut, bytes, &rec);
+    const bool stripped_empty = classify_shape(ctx, cut, bytes, &rec).empty();
     const int32_t mode = ctx.current_mode;
+    // The record's operand is the whole operand: its shape is this one unless an expression was
+    // cut from it.
+    if (cut == full) {
+        rec.shape_mode = static_cast<int8_t>(mode);
+        rec.shape_empty = stripped_empty ? 1 : 0;
+    }
     std::string name = cut;
     if (bytes.has('(') || bytes.has(')')) {
         name = remove_text(remove_text(cut, "("), ")");

@@ -70,6 +70,13 @@ public:
         }
         return true;
     }
+    // True when some byte of bytes is in the set.
+    bool may_hold_any(std::string_view bytes) const {
+        for (const char c : bytes) {
+            if (has(c)) return true;
+        }
+        return false;
+    }
     // find_text(s, pattern) for a text s whose bytes are all in the set.
     int32_t find(std::string_view s, std::string_view pattern) const {
         return may_hold(pattern) ? find_text(s, pattern) : 0;
