@@ -27,10 +27,20 @@ enum class OutputKind : uint8_t { Prg = 0, P00 = 1 };
 
 inline constexpr uint32_t UnknownSize = UINT32_MAX;
 
+inline constexpr uint32_t NoMark = UINT32_MAX;
+
 struct SourceLine {
     std::string_view text;  // the editor line without its line break, lower-cased (in source_text)
     // Length of text without its comment (strip_comment), once the label pass has cut it.
     uint32_t code_size = UnknownSize;
+    // Where the first ";" of text is (NoMark: none), and whether text holds a tab or a double
+    // quote: found when the text is read, so that the passes need not search every line for them.
+    uint32_t semicolon = NoMark;
+    uint8_t has_tab = 0;
+    uint8_t has_quote = 0;
+    // Set when "te" or "wo" starts before the first ";": every data word ("text", "byte", "dbyte",
+    // "word") holds one of them, so a code field of a line without one holds no data word.
+    uint8_t data_word_pair = 0;
 };
 
 struct VariableEntry {
@@ -121,6 +131,7 @@ struct AssemblyContext {
     // The editor's lines as one lower-cased text, each line followed by "\n"; lines views into it.
     std::string source_text;
     std::vector<SourceLine> lines;
+    std::size_t source_commas = 0;  // commas in lines 0..line_count
     int32_t line_count = 0;
     std::vector<uint8_t> line_kind;       // LineKind per line, line_count + 1 entries
     std::vector<uint8_t> line_has_label;  // 1 where a label was defined on the line

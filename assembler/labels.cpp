@@ -72,7 +72,7 @@ void collect_labels(AssemblyContext& ctx) {
             continue;
         }
         // Source lines hold no line break, so the line is its own text without one.
-        const std::string_view t = strip_comment(ctx.lines[i].text);
+        const std::string_view t = strip_line_comment(ctx.lines[i]);
         ctx.lines[i].code_size = static_cast<uint32_t>(t.size());
         if (t.empty()) {
             continue;

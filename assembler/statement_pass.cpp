@@ -49,12 +49,14 @@ bool refuse_data_word_in_operand(AssemblyContext& ctx, std::string_view operand)
     return false;
 }
 
-void handle_line(AssemblyContext& ctx, const StatementHandlers& handlers, std::string_view t) {
+// may_hold_data_word is false when the line's marks show that t holds no data word.
+void handle_line(AssemblyContext& ctx, const StatementHandlers& handlers, std::string_view t,
+                 bool may_hold_data_word) {
     if (t.empty()) {
         return;
     }
     const WordSplit split = split_word(t);
-    if (refuse_data_word_in_operand(ctx, split.operand)) {
+    if (may_hold_data_word && refuse_data_word_in_operand(ctx, split.operand)) {
         return;
     }
     const int32_t row = table_word_row(split.word);
@@ -67,7 +69,7 @@ void handle_line(AssemblyContext& ctx, const StatementHandlers& handlers, std::s
         handlers.data_directive(ctx, word, split.operand);
         return;
     }
-    const std::string_view operand = handlers.prepare_instruction(ctx, word, split.operand);
+    const std::string_view operand = handlers.prepare_instruction(ctx, word, row, split.operand);
     if (ctx.statement_class == StatementClass::InstructionStatement) {
         handlers.resolve_operand(ctx, operand);
     }
@@ -103,6 +105,14 @@ std::string_view strip_comment(std::string_view text) {
     return text.substr(0, p);
 }
 
+std::string_view strip_line_comment(const SourceLine& line) {
+    if (line.semicolon == NoMark) {
+        return line.text;
+    }
+    // Only a line with a double quote can hold a quoted ";".
+    return line.has_quote != 0 ? strip_comment(line.text) : line.text.substr(0, line.semicolon);
+}
+
 std::string_view strip_label(const AssemblyContext& ctx, std::string_view text) {
     const int32_t line = ctx.current_line;
     if (line < 0 || line >= static_cast<int32_t>(ctx.line_has_label.size()) ||
@@ -133,11 +143,7 @@ void statement_pass(AssemblyContext& ctx, const StatementHandlers& handlers) {
     ctx.current_line = 0;
     // Room for the records at once instead of copying them as the list grows: a line gives one
     // record, a data line one per field (fields are separated by commas) or per character.
-    std::size_t commas = 0;
-    for (std::size_t p = ctx.source_text.find(','); p != std::string::npos; p = ctx.source_text.find(',', p + 1)) {
-        ++commas;
-    }
-    ctx.statements.reserve(ctx.statements.size() + ctx.lines.size() + commas);
+    ctx.statements.reserve(ctx.statements.size() + ctx.lines.size() + ctx.source_commas);
     std::string buffer;
     for (int32_t i = 0; i < static_cast<int32_t>(ctx.lines.size()); ++i) {
         ctx.current_line = i;
@@ -146,14 +152,16 @@ void statement_pass(AssemblyContext& ctx, const StatementHandlers& handlers) {
         }
         ctx.current_record = -1;
         const SourceLine& line = ctx.lines[i];
-        std::string_view t = without_tabs(line.text, buffer);
+        std::string_view t = line.has_tab != 0 ? without_tabs(line.text, buffer) : line.text;
         // The label pass has cut the comment of a line already; a line with tabs is cut again
         // without them.
         t = t.data() == line.text.data() && line.code_size != UnknownSize ? t.substr(0, line.code_size)
                                                                          : strip_comment(t);
         t = strip_label(ctx, t);
         ctx.statement_class = StatementClass::NoStatement;
-        handle_line(ctx, handlers, t);
+        // t is the line's text up to its first ";" unless the line has a tab or a double quote.
+        const bool may_hold_data_word = line.data_word_pair != 0 || line.has_tab != 0 || line.has_quote != 0;
+        handle_line(ctx, handlers, t, may_hold_data_word);
         if (ctx.error != 0) {
             return;
         }

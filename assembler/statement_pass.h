@@ -14,9 +14,9 @@ namespace tarvok {
 struct StatementHandlers {
     // "byte", "word", "dbyte" or "text" with the operand field.
     void (*data_directive)(AssemblyContext& ctx, std::string_view word, std::string_view operand);
-    // A mnemonic (the table's own text of the word) with its operand field; returns the operand
-    // text for resolve_operand: the operand field itself or a part of it.
-    std::string_view (*prepare_instruction)(AssemblyContext& ctx, std::string_view word,
+    // A mnemonic (the table's own text of the word, and its table row) with its operand field;
+    // returns the operand text for resolve_operand: the operand field itself or a part of it.
+    std::string_view (*prepare_instruction)(AssemblyContext& ctx, std::string_view word, int32_t row,
                                             std::string_view operand);
     void (*resolve_operand)(AssemblyContext& ctx, std::string_view operand);
 };
@@ -24,6 +24,9 @@ struct StatementHandlers {
 // The text without its comment (a view into text); a line holding a quoted semicolon keeps its
 // comment.
 std::string_view strip_comment(std::string_view text);
+
+// strip_comment of a source line's text, from the marks read_source_lines found in it.
+std::string_view strip_line_comment(const SourceLine& line);
 
 // The text after the label of ctx.current_line (everything after the label name's first
 // occurrence, a view into text); unchanged when the line has no label.

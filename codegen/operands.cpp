@@ -4,7 +4,6 @@
 
 #include "assembler/literals.h"
 #include "assembler/messages.h"
-#include "codegen/instruction_table.h"
 #include "runtime/text/text.h"
 #include "runtime/window/window.h"
 
@@ -146,10 +145,11 @@ bool holds_quoted(std::string_view text, char c) {
     return find_text(text, quoted) != 0 || find_text(text, backticked) != 0;
 }
 
-std::string_view prepare_instruction(AssemblyContext& ctx, std::string_view word, std::string_view operand) {
+std::string_view prepare_instruction(AssemblyContext& ctx, std::string_view word, int32_t row,
+                                     std::string_view operand) {
     StatementEntry& rec = current_record(ctx);
     rec.mnemonic = word;
-    rec.row = static_cast<int8_t>(find_row(word));
+    rec.row = static_cast<int8_t>(row);
     rec.line_number = ctx.current_line;
     ctx.statement_class = StatementClass::InstructionStatement;
     if (is_accumulator_shift(word) && remove_text(operand, " ") == "a") {

@@ -9,9 +9,10 @@
 namespace tarvok {
 
 // Creates the line's instruction record (once per line) for a mnemonic (text that lives for the
-// whole program, as the instruction table's words do) and returns the operand field to resolve;
-// "asl a", "lsr a", "rol a" and "ror a" lose their operand.
-std::string_view prepare_instruction(AssemblyContext& ctx, std::string_view word, std::string_view operand);
+// whole program, as the instruction table's words do) of table row `row`, and returns the operand
+// field to resolve; "asl a", "lsr a", "rol a" and "ror a" lose their operand.
+std::string_view prepare_instruction(AssemblyContext& ctx, std::string_view word, int32_t row,
+                                     std::string_view operand);
 
 // The operand stripped of its mode markers; the shape's AddressingMode goes to ctx.current_mode.
 // An operator outside quotes marks `rec` (when given) as carrying an expression.
