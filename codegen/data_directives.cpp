@@ -8,31 +8,29 @@ namespace tarvok {
 
 namespace {
 
-void add_byte(AssemblyContext& ctx, int32_t value) {
-    StatementEntry rec;
+// A data byte's record, made in place at the end of the list.
+StatementEntry& new_data_record(AssemblyContext& ctx) {
+    StatementEntry& rec = ctx.statements.emplace_back();
     rec.mnemonic = "data";
     rec.row = -1;
     rec.line_number = ctx.current_line;
-    rec.value = value;
-    ctx.statements.push_back(std::move(rec));
+    return rec;
 }
 
+void add_byte(AssemblyContext& ctx, int32_t value) { new_data_record(ctx).value = value; }
+
 // A byte taken from a label's address once it is known.
-void add_label_byte(AssemblyContext& ctx, const std::string& label, int32_t kind, int32_t byte_select) {
-    StatementEntry rec;
-    rec.mnemonic = "data";
-    rec.row = -1;
-    rec.line_number = ctx.current_line;
+void add_label_byte(AssemblyContext& ctx, std::string_view label, int32_t kind, int32_t byte_select) {
+    StatementEntry& rec = new_data_record(ctx);
     rec.operand = label;
-    rec.operand_kind = kind;
-    rec.byte_select = byte_select;
-    ctx.statements.push_back(std::move(rec));
+    rec.operand_kind = static_cast<int8_t>(kind);
+    rec.byte_select = static_cast<int8_t>(byte_select);
 }
 
 int32_t high_byte(int32_t v) { return (v >> 8) & 0xFF; }
 int32_t low_byte(int32_t v) { return v & 0xFF; }
 
-void add_label_field(AssemblyContext& ctx, std::string_view word, const std::string& label, int32_t select) {
+void add_label_field(AssemblyContext& ctx, std::string_view word, std::string_view label, int32_t select) {
     if (word == "dbyte") {
         add_label_byte(ctx, label, DataLabelHigh, SelectHigh);
         add_label_byte(ctx, label, OperandNumber, SelectLow);
@@ -81,24 +79,28 @@ bool add_number_field(AssemblyContext& ctx, std::string_view word, std::string_v
 // The fields of "byte 1,2,3" are split at every ","; an operand without a comma is one field.
 void add_number_fields(AssemblyContext& ctx, std::string_view word, std::string_view operand) {
     const std::string fields = remove_text(operand, " ");
-    std::string field;
+    // A field views fields, or storage once something was taken out of it or it became a number.
+    std::string storage;
     std::size_t start = 0;
     for (std::size_t end = 0; end <= fields.size(); ++end) {
         if (end < fields.size() && fields[end] != ',') {
             continue;
         }
-        field.assign(fields, start, end - start);
+        std::string_view field = std::string_view(fields).substr(start, end - start);
         start = end + 1;
         int32_t select = SelectNone;
         if (holds_byte(field, '>')) {
-            field = remove_text(remove_text(field, ">"), "#");
+            storage = remove_text(remove_text(field, ">"), "#");
+            field = storage;
             select = SelectHigh;
         } else if (holds_byte(field, '<')) {
-            field = remove_text(remove_text(field, "<"), "#");
+            storage = remove_text(remove_text(field, "<"), "#");
+            field = storage;
             select = SelectLow;
         }
         if (const int32_t v = ctx.symbols.variable(field); v >= 0) {
-            field = format_decimal(ctx.variables[v].value);
+            storage = format_decimal(ctx.variables[v].value);
+            field = storage;
         }
         if (ctx.symbols.label(field) >= 0) {
             add_label_field(ctx, word, field, select);

@@ -29,13 +29,15 @@ StatementEntry& current_record(AssemblyContext& ctx) {
 }
 
 // Applies a "<" or ">" of the whole operand to a name about to be looked up: the marker and any
-// "#" go, and the byte it selects is recorded.
-void apply_byte_selection(const ByteSet& bytes, std::string& name, StatementEntry& rec) {
+// "#" go (the name then views storage), and the byte it selects is recorded.
+void apply_byte_selection(const ByteSet& bytes, std::string_view& name, std::string& storage, StatementEntry& rec) {
     if (bytes.has('<')) {
-        name = remove_text(remove_text(name, "<"), "#");
+        storage = remove_text(remove_text(name, "<"), "#");
+        name = storage;
         rec.byte_select = SelectLow;
     } else if (bytes.has('>')) {
-        name = remove_text(remove_text(name, ">"), "#");
+        storage = remove_text(remove_text(name, ">"), "#");
+        name = storage;
         rec.byte_select = SelectHigh;
     }
 }
@@ -61,10 +63,11 @@ int32_t number_operand_size(std::string_view full, const ByteSet& bytes, int32_t
     return value > 255 ? 2 : 1;
 }
 
-// The shape of an operand (classify_operand_shape) whose bytes are all in the set.
-std::string classify_shape(AssemblyContext& ctx, std::string_view operand, const ByteSet& bytes,
-                           StatementEntry* rec) {
-    std::string t(operand);
+// The shape of an operand (classify_operand_shape) whose bytes are all in the set. The stripped
+// text is a view into operand or into storage.
+std::string_view classify_shape(AssemblyContext& ctx, std::string_view operand, const ByteSet& bytes,
+                                StatementEntry* rec, std::string& storage) {
+    std::string_view t = operand;
     if (rec != nullptr && !has_quote_character(bytes)) {
         for (std::string_view op : ExpressionOperators) {
             if (bytes.find(t, op) != 0) {
@@ -72,17 +75,21 @@ std::string classify_shape(AssemblyContext& ctx, std::string_view operand, const
             }
         }
     }
+    // Each cut is made from t before storage takes it, so t may view storage itself.
     if (bytes.find(t, "<") != 0) {
         if (!holds_quoted(t, '<')) {
-            t = remove_text(t, "<");
+            storage = remove_text(t, "<");
+            t = storage;
         }
     } else if (bytes.find(t, ">") != 0) {
         if (!holds_quoted(t, '>')) {
-            t = remove_text(t, ">");
+            storage = remove_text(t, ">");
+            t = storage;
         }
     }
     if (bytes.has(' ')) {
-        t = remove_text(t, " ");
+        storage = remove_text(t, " ");
+        t = storage;
     }
     if (t.empty()) {
         ctx.current_mode = Plain;
@@ -92,39 +99,44 @@ std::string classify_shape(AssemblyContext& ctx, std::string_view operand, const
     const bool parens = bytes.find(t, "(") != 0 && bytes.find(t, ")") != 0;
     if (const int32_t p = bytes.find(t, "),y"); p != 0) {
         ctx.current_mode = IndirectY;
-        return remove_text(left_view(t, p - 1), "(");
+        storage = remove_text(left_view(t, p - 1), "(");
+        return storage;
     }
     if (const int32_t p = bytes.find(t, ",x)"); p != 0) {
         ctx.current_mode = IndirectX;
-        return remove_text(left_view(t, p - 1), "(");
+        storage = remove_text(left_view(t, p - 1), "(");
+        return storage;
     }
     if (const int32_t p = bytes.find(t, ",y"); p != 0) {
         ctx.current_mode = AbsoluteY;
-        return left_text(t, p - 1);
+        return left_view(t, p - 1);
     }
     if (const int32_t p = bytes.find(t, ",x"); p != 0) {
         ctx.current_mode = length > 3 ? AbsoluteX : ZeroPageIndexed;
-        return left_text(t, p - 1);
+        return left_view(t, p - 1);
     }
     if (const int32_t p = bytes.find(t, "#$"); p != 0) {
         ctx.current_mode = Immediate;
-        return remove_text(mid_view(t, p, 4), "#");
+        storage = remove_text(mid_view(t, p, 4), "#");
+        return storage;
     }
     if (bytes.find(t, "$") != 0) {
         if (parens) {
             ctx.current_mode = ZeroPage;
-            return remove_text(remove_text(t, "("), ")");
+            storage = remove_text(remove_text(t, "("), ")");
+            return storage;
         }
         if (length > 3) {
             ctx.current_mode = Absolute;
             return t;
         }
         ctx.current_mode = ZeroPage;
-        return left_text(t, 3);
+        return left_view(t, 3);
     }
     if (parens) {
         ctx.current_mode = ZeroPage;
-        return remove_text(remove_text(t, "("), ")");
+        storage = remove_text(remove_text(t, "("), ")");
+        return storage;
     }
     ctx.current_mode = Plain;
     return t;
@@ -159,12 +171,13 @@ std::string_view prepare_instruction(AssemblyContext& ctx, std::string_view word
 }
 
 std::string classify_operand_shape(AssemblyContext& ctx, std::string_view operand, StatementEntry* rec) {
-    return classify_shape(ctx, operand, ByteSet(operand), rec);
+    std::string storage;
+    return std::string(classify_shape(ctx, operand, ByteSet(operand), rec, storage));
 }
 
 void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
     StatementEntry& rec = current_record(ctx);
-    const std::string full = remove_text(operand, " ");
+    std::string full = remove_text(operand, " ");
     const ByteSet bytes(full);
     if (full.empty()) {
         rec.value = -1;
@@ -177,7 +190,9 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
     }
 
     // An expression's left term is resolved here; its operator and right term come later.
-    std::string cut = full;
+    // cut, name and the shape view full or the storage beside them; full goes to the record last.
+    std::string_view cut = full;
+    std::string cut_storage;
     if (!has_quote_character(bytes)) {
         for (std::string_view op : ExpressionOperators) {
             const int32_t p = bytes.find(cut, op);
@@ -189,11 +204,13 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
             if (tail == 0) {
                 tail = bytes.find(full, ",");
             }
-            cut = left_text(cut, p - 1) + (tail == 0 ? std::string() : mid_text(full, tail, text_length(full)));
+            cut_storage = left_text(cut, p - 1) + (tail == 0 ? std::string() : mid_text(full, tail, text_length(full)));
+            cut = cut_storage;
         }
     }
 
-    const bool stripped_empty = classify_shape(ctx, cut, bytes, &rec).empty();
+    std::string shape_storage;
+    const bool stripped_empty = classify_shape(ctx, cut, bytes, &rec, shape_storage).empty();
     const int32_t mode = ctx.current_mode;
     // The record's operand is the whole operand: its shape is this one unless an expression was
     // cut from it.
@@ -201,36 +218,38 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
         rec.shape_mode = static_cast<int8_t>(mode);
         rec.shape_empty = stripped_empty ? 1 : 0;
     }
-    std::string name = cut;
+    std::string_view name = cut;
+    std::string name_storage;
     if (bytes.has('(') || bytes.has(')')) {
-        name = remove_text(remove_text(cut, "("), ")");
+        name_storage = remove_text(remove_text(cut, "("), ")");
+        name = name_storage;
     }
     if (const int32_t comma = bytes.find(name, ","); comma != 0) {
-        name = left_text(name, comma - 1);
+        name = left_view(name, comma - 1);
     }
 
     if (!ctx.variables.empty()) {
-        apply_byte_selection(bytes, name, rec);
+        apply_byte_selection(bytes, name, name_storage, rec);
         if (const int32_t v = ctx.symbols.variable(name); v >= 0) {
             const VariableEntry& variable = ctx.variables[v];
             rec.value = variable.value;
             rec.operand_size = rec.byte_select != SelectNone ? 1 : variable.size;
             rec.zero_page = (mode == ZeroPage || mode == Plain) && variable.immediate == 0 ? 1 : 0;
             rec.mode = mode;
-            rec.operand = full;
+            rec.operand = std::move(full);
             rec.plain_operand = 0;
             rec.operand_kind = OperandNumber;
             return;
         }
     }
     if (!ctx.labels.empty()) {
-        apply_byte_selection(bytes, name, rec);
+        apply_byte_selection(bytes, name, name_storage, rec);
         if (const int32_t l = ctx.symbols.label(name); l >= 0) {
             rec.value = ctx.labels[l].ordinal;  // replaced by the address once it is known
             rec.zero_page = rec.byte_select != SelectNone ? 1 : 0;
             rec.operand_size = 2;
             rec.mode = mode;
-            rec.operand = full;
+            rec.operand = std::move(full);
             rec.plain_operand = 1;
             rec.operand_kind = OperandLabel;
             return;
@@ -239,12 +258,12 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
 
     // A number. "<" and ">" select its low or high byte, whether or not the source defines any
     // symbols, so that "lda #<$1234" always loads $34.
-    apply_byte_selection(bytes, name, rec);
+    apply_byte_selection(bytes, name, name_storage, rec);
     int32_t value = literal_value(ctx, name);
     if (value == 0 && bytes.find(name, "0") == 0) {
         goto_source_line(ctx.current_line);
         show_error("Label/Variable Error.",
-                   "Label Or Variable Not Found `" + cut + "`In Line " + format_decimal(ctx.current_line) +
+                   "Label Or Variable Not Found `" + std::string(cut) + "`In Line " + format_decimal(ctx.current_line) +
                        "   " + get_item_text(MainEditorId, ctx.current_line));
         ctx.error = 1;
         return;
@@ -260,12 +279,12 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
     rec.value = value;
     rec.operand_size = size;
     rec.mode = mode;
-    rec.operand = full;
     rec.operand_kind = OperandNumber;
     rec.plain_operand = !bytes.has('%') && !bytes.has('$') && count_text(full, "\"") < 2 &&
                                 count_text(full, "`") < 2
                             ? 1
                             : 0;
+    rec.operand = std::move(full);
 }
 
 }  // namespace tarvok
