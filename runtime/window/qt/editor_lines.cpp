@@ -61,7 +61,24 @@ void apply_colour(QTextCursor& cursor, const QTextDocument& doc, int32_t colour)
 bool EditorWidget::set_text(const QString& text) {
     const QString lines = normalise_line_breaks(text);
     if (lines.size() > limit_) return false;
-    setPlainText(lines);  // also forgets every undo step
+    if (lines.isEmpty()) {
+        setPlainText(lines);  // also forgets every undo step
+    } else {
+        // What setPlainText does, without its second pass over the whole text: the new text
+        // takes the format of the character at the caret as it is inserted, instead of being
+        // inserted plain and given that format afterwards.
+        const QTextCharFormat format = textCursor().charFormat();
+        QTextDocument* doc = document();
+        const bool undo = doc->isUndoRedoEnabled();
+        doc->setUndoRedoEnabled(false);  // forgets every undo step
+        QTextCursor insertion(doc);
+        insertion.beginEditBlock();
+        doc->clear();
+        insertion.insertText(lines, format);
+        insertion.endEditBlock();
+        doc->setUndoRedoEnabled(undo);
+        doc->setModified(false);
+    }
     QTextCursor cursor(document());
     setTextCursor(cursor);
     if (lines.isEmpty()) lines_added_ = false;
