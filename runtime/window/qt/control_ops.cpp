@@ -229,13 +229,13 @@ std::string get_editor_lines(int32_t id) {
     if (editor->line_count() == 0) return "\n";
     // Each text block is one line; the raw text has a paragraph separator between blocks. The
     // characters convert as from_qt converts them ("?" for those outside Latin-1).
-    const QString raw = editor->document()->toRawText();
-    std::string lines(static_cast<std::size_t>(raw.size()) + 2, '\n');
-    const QChar* chars = raw.constData();
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        const char16_t c = chars[i].unicode();
-        lines[static_cast<std::size_t>(i)] = c == QChar::ParagraphSeparator ? '\n' : c < 256 ? static_cast<char>(c) : '?';
-    }
+    QString raw = editor->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, u'\n');
+    const QByteArray bytes = raw.toLatin1();
+    std::string lines;
+    lines.reserve(static_cast<std::size_t>(bytes.size()) + 2);
+    lines.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    lines.append("\n\n");
     return lines;
 }
 
