@@ -12,6 +12,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <chrono>
 
 #include "runtime/window/qt/editor_widget.h"
 #include "runtime/window/qt/layer.h"
@@ -71,6 +72,25 @@ void select_row(QListWidget& list, int32_t row) {
 // The tab strip is only as tall as its tab headers.
 void fit_tab_strip(QTabBar& tabs) {
     if (tabs.count() > 0) tabs.resize(tabs.width(), tabs.tabRect(0).height());
+}
+
+// A progress bar repaints itself at once when its position changes, so that it moves while a
+// long command runs without the event loop. More than one repaint a frame cannot be seen: a
+// change sooner than that after the last one is painted with the next frame instead.
+void set_progress(QProgressBar& bar, int32_t value) {
+    constexpr std::chrono::milliseconds Frame{20};
+    const auto now = std::chrono::steady_clock::now();
+    const int32_t position = std::clamp(value, bar.minimum(), bar.maximum());
+    if (position == bar.value()) return;
+    if (now - layer().progress_painted >= Frame) {
+        layer().progress_painted = now;
+        bar.setValue(position);
+        return;
+    }
+    bar.setUpdatesEnabled(false);
+    bar.setValue(position);
+    bar.setUpdatesEnabled(true);
+    bar.update();  // repainted with the next frame the event loop draws
 }
 
 }  // namespace
@@ -154,11 +174,9 @@ void set_control_state(int32_t id, int32_t value) {
             if (value >= 0 && value < tabs->count()) tabs->setCurrentIndex(value);
             break;
         }
-        case ControlKind::ProgressBar: {
-            auto* bar = static_cast<QProgressBar*>(widget);
-            bar->setValue(std::clamp(value, bar->minimum(), bar->maximum()));
+        case ControlKind::ProgressBar:
+            set_progress(*static_cast<QProgressBar*>(widget), value);
             break;
-        }
         case ControlKind::CheckBox: static_cast<QCheckBox*>(widget)->setChecked(value != 0); break;
         default: break;
     }

@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <map>
@@ -117,6 +118,8 @@ struct LayerState {
     std::deque<QueuedEvent> events;
     QueuedEvent last_event;
     int quiet_changes = 0;  // > 0 while the program itself changes controls
+    // When a progress bar last repainted itself at once (see set_control_state).
+    std::chrono::steady_clock::time_point progress_painted;
 
     // Main editor bookkeeping.
     int32_t selected_line = -1;
