@@ -3,12 +3,17 @@
 #include <QClipboard>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 #include <QMimeData>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include "runtime/window/qt/editor_widget.h"
 #include "tests/gui/window/gui_fixture.h"
 
 namespace tarvok::gui {
@@ -107,6 +112,62 @@ TEST_F(EditorWidget, BulkTextColouringAndLineReadingOnAMillionCharacters) {
     EXPECT_EQ(total - 1, text.size());
     EXPECT_EQ(editor_colour_at(EditorTextLimit - 1), 0x00FF00);
     EXPECT_FALSE(editor_type_text("x")) << "the editor is full";
+}
+
+// Every fragment of the document (text, format) and every block's format, in order.
+std::vector<std::pair<QString, QTextFormat>> layout_of(const QTextDocument& doc) {
+    std::vector<std::pair<QString, QTextFormat>> result;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        result.emplace_back(QStringLiteral("<block>"), block.blockFormat());
+        result.emplace_back(QStringLiteral("<block char>"), block.charFormat());
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            result.emplace_back(it.fragment().text(), it.fragment().charFormat());
+        }
+    }
+    return result;
+}
+
+TEST_F(EditorWidget, ANewTextGivesTheDocumentSetPlainTextGives) {
+    struct Row {
+        const char* name;
+        std::string before;
+        int32_t colour;               // of the whole text before
+        int32_t red_line;             // a line coloured red too, -1 for none
+        int32_t caret_column, caret_line;
+        std::string after;
+    };
+    const std::vector<Row> rows = {
+        {"caret in coloured text", "lda #1\nrts", 0x00FF00, -1, 1, 1, "a\nb\n\nc"},
+        {"caret in a red line", "one\ntwo\nthree", 0xFF0000, 1, 2, 2, "x\r\ny\rz\n"},
+        {"no colour chosen", "abc", NoColour, -1, 2, 1, "lda\n"},
+        {"from an empty editor", "", 0x00FF00, -1, 1, 1, "\n"},
+        {"caret after the last character", "ab\ncd", 0xFF0000, 0, 3, 2, "q"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(set_control_text(MainEditorId, row.before));
+        colour_editor_range(0, 1, -1, -1, row.colour);
+        if (row.red_line >= 0) colour_editor_range(row.red_line, 1, row.red_line, -1, 0x0000FF);
+        set_editor_caret(row.caret_column, row.caret_line);
+        ASSERT_TRUE(editor_type_text("x"));  // one undo step the new text forgets
+
+        // Qt's own way on a twin of the editor's document, with the caret at the same place.
+        QPlainTextEdit twin;
+        QTextDocument* copy = editor->document()->clone(&twin);
+        copy->setDocumentLayout(new QPlainTextDocumentLayout(copy));
+        twin.setDocument(copy);
+        QTextCursor caret(copy);
+        caret.setPosition(editor->textCursor().position());
+        twin.setTextCursor(caret);
+        twin.setPlainText(normalise_line_breaks(QString::fromLatin1(row.after.c_str())));
+
+        ASSERT_TRUE(set_control_text(MainEditorId, row.after));
+        EXPECT_EQ(editor->toPlainText(), twin.toPlainText());
+        EXPECT_EQ(layout_of(*editor->document()), layout_of(*twin.document()));
+        EXPECT_EQ(editor->textCursor().position(), 0);
+        EXPECT_FALSE(editor->document()->isUndoAvailable());
+        EXPECT_FALSE(editor->document()->isModified());
+    }
 }
 
 TEST_F(EditorWidget, EveryTypedLineBreakStartsALine) {
