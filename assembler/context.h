@@ -131,7 +131,7 @@ struct AssemblyContext {
     // The editor's lines as one lower-cased text, each line followed by "\n"; lines views into it.
     std::string source_text;
     std::vector<SourceLine> lines;
-    std::size_t source_commas = 0;  // commas in lines 0..line_count
+    std::size_t source_commas = 0;  // commas in the text read (room for the data bytes)
     int32_t line_count = 0;
     std::vector<uint8_t> line_kind;       // LineKind per line, line_count + 1 entries
     std::vector<uint8_t> line_has_label;  // 1 where a label was defined on the line

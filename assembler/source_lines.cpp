@@ -23,36 +23,53 @@ bool holds_start_directive(std::string_view text, std::size_t first_equals) {
 
 constexpr std::size_t MarkBlock = 16;
 
-// The bytes read_source_lines notes: one of these, or the "t" of "te" or the "w" of "wo".
-bool is_marked_byte(char c) {
-    return c == '\n' || c == '=' || c == ';' || c == '\t' || c == ',' || c == '"';
-}
+// The bytes of one block of sixteen that read_source_lines notes, one bit per byte and kind; a
+// pair bit marks the "t" of "te" or the "w" of "wo".
+struct BlockMarks {
+    uint32_t breaks = 0;
+    uint32_t equals = 0;
+    uint32_t semicolons = 0;
+    uint32_t tabs = 0;
+    uint32_t quotes = 0;
+    uint32_t commas = 0;
+    uint32_t pairs = 0;
+};
 
-// Bit k set when byte block + k of the text (k < 16) is one read_source_lines notes.
-uint32_t marked_bytes(std::string_view text, std::size_t block) {
+#if defined(__SSE2__)
+uint32_t bytes_equal(__m128i v, char c) {
+    return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c))));
+}
+#endif
+
+BlockMarks block_marks(std::string_view text, std::size_t block) {
+    BlockMarks marks;
 #if defined(__SSE2__)
     // The pairs need the byte after the block too.
     if (block + MarkBlock < text.size()) {
-        const auto* at = reinterpret_cast<const __m128i*>(text.data() + block);
-        const __m128i v = _mm_loadu_si128(at);
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + block));
         const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + block + 1));
-        const __m128i bytes = _mm_or_si128(
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n')), _mm_cmpeq_epi8(v, _mm_set1_epi8('='))),
-                         _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(';')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')))),
-            _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(',')), _mm_cmpeq_epi8(v, _mm_set1_epi8('"'))));
-        const __m128i pairs =
-            _mm_or_si128(_mm_and_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('t')), _mm_cmpeq_epi8(next, _mm_set1_epi8('e'))),
-                         _mm_and_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('w')), _mm_cmpeq_epi8(next, _mm_set1_epi8('o'))));
-        return static_cast<uint32_t>(_mm_movemask_epi8(_mm_or_si128(bytes, pairs)));
+        marks.breaks = bytes_equal(v, '\n');
+        marks.equals = bytes_equal(v, '=');
+        marks.semicolons = bytes_equal(v, ';');
+        marks.tabs = bytes_equal(v, '\t');
+        marks.quotes = bytes_equal(v, '"');
+        marks.commas = bytes_equal(v, ',');
+        marks.pairs = (bytes_equal(v, 't') & bytes_equal(next, 'e')) | (bytes_equal(v, 'w') & bytes_equal(next, 'o'));
+        return marks;
     }
 #endif
-    uint32_t marks = 0;
     const std::size_t end = block + MarkBlock < text.size() ? block + MarkBlock : text.size();
     for (std::size_t at = block; at < end; ++at) {
         const char c = text[at];
         const char next = at + 1 < text.size() ? text[at + 1] : '\0';
-        const bool pair = (c == 't' && next == 'e') || (c == 'w' && next == 'o');
-        marks |= is_marked_byte(c) || pair ? uint32_t{1} << (at - block) : 0;
+        const uint32_t bit = uint32_t{1} << (at - block);
+        marks.breaks |= c == '\n' ? bit : 0;
+        marks.equals |= c == '=' ? bit : 0;
+        marks.semicolons |= c == ';' ? bit : 0;
+        marks.tabs |= c == '\t' ? bit : 0;
+        marks.quotes |= c == '"' ? bit : 0;
+        marks.commas |= c == ',' ? bit : 0;
+        marks.pairs |= (c == 't' && next == 'e') || (c == 'w' && next == 'o') ? bit : 0;
     }
     return marks;
 }
@@ -74,10 +91,11 @@ void read_source_lines(AssemblyContext& ctx, std::string editor_lines) {
     // "=", ";", tabs, commas, double quotes, the pairs of the data words), sixteen at a time, and
     // notes it at its line.
     SourceLine current;
+    uint32_t equals = NoMark;  // the first "=" of the current line
     std::size_t line_start = 0;
     int32_t i = 0;
     // Ends the line before the line break at `end`; false once line_count + 1 lines are read.
-    auto end_line = [&](std::size_t end, uint32_t equals) {
+    auto end_line = [&](std::size_t end) {
         current.text = text.substr(line_start, end - line_start);
         if (equals != NoMark) {
             ctx.line_kind[i] = holds_start_directive(current.text, equals) ? StartCandidate : Assignment;
@@ -87,46 +105,60 @@ void read_source_lines(AssemblyContext& ctx, std::string editor_lines) {
         }
         ctx.lines.push_back(current);
         current = SourceLine{};
+        equals = NoMark;
         line_start = end + 1;
         ++i;
         return i <= ctx.line_count;
     };
-    uint32_t equals = NoMark;
+    // Notes the marks of the block's bytes in `part` (a run of bits) at the current line.
+    auto note = [&](const BlockMarks& marks, std::size_t block, uint32_t part) {
+        const auto offset = [&](uint32_t bits) {
+            return static_cast<uint32_t>(block + static_cast<std::size_t>(__builtin_ctz(bits)) - line_start);
+        };
+        if (const uint32_t e = marks.equals & part; e != 0 && equals == NoMark) {
+            equals = offset(e);
+        }
+        if (current.semicolon == NoMark) {
+            const uint32_t semicolons = marks.semicolons & part;
+            // Only a pair before the line's first ";" counts.
+            const uint32_t before = semicolons != 0 ? (uint32_t{1} << __builtin_ctz(semicolons)) - 1 : ~uint32_t{0};
+            current.data_word_pair = (marks.pairs & part & before) != 0 ? 1 : current.data_word_pair;
+            if (semicolons != 0) {
+                current.semicolon = offset(semicolons);
+            }
+        }
+        current.has_tab = (marks.tabs & part) != 0 ? 1 : current.has_tab;
+        current.has_quote = (marks.quotes & part) != 0 ? 1 : current.has_quote;
+    };
     bool more = i <= ctx.line_count;
     for (std::size_t block = 0; more && block < text.size(); block += MarkBlock) {
-        for (uint32_t marks = marked_bytes(text, block); marks != 0 && more; marks &= marks - 1) {
-            const std::size_t at = block + static_cast<std::size_t>(__builtin_ctz(marks));
-            const auto offset = static_cast<uint32_t>(at - line_start);
-            switch (text[at]) {
-                case '\n':
-                    more = end_line(at, equals);
-                    equals = NoMark;
-                    break;
-                case '=':
-                    equals = equals == NoMark ? offset : equals;
-                    break;
-                case ';':
-                    current.semicolon = current.semicolon == NoMark ? offset : current.semicolon;
-                    break;
-                case '\t':
-                    current.has_tab = 1;
-                    break;
-                case '"':
-                    current.has_quote = 1;
-                    break;
-                case 't':
-                case 'w':
-                    current.data_word_pair = current.semicolon == NoMark ? 1 : current.data_word_pair;
-                    break;
-                default:  // ','
-                    ++ctx.source_commas;
-                    break;
+        const BlockMarks marks = block_marks(text, block);
+        const uint32_t noted = marks.equals | marks.semicolons | marks.tabs | marks.quotes | marks.pairs;
+        for (uint32_t commas = marks.commas; commas != 0; commas &= commas - 1) {
+            ++ctx.source_commas;
+        }
+        // The block falls into runs of bytes at the line breaks; each run belongs to one line.
+        uint32_t run_start = 0;
+        for (uint32_t breaks = marks.breaks;; breaks &= breaks - 1) {
+            const uint32_t run_end = breaks != 0 ? static_cast<uint32_t>(__builtin_ctz(breaks)) : 32;
+            // The bits run_start .. run_end - 1 (both at most 32, so the shifts are in 64 bits).
+            const auto part = static_cast<uint32_t>((uint64_t{1} << run_end) - (uint64_t{1} << run_start));
+            if ((noted & part) != 0) {
+                note(marks, block, part);
             }
+            if (breaks == 0) {
+                break;
+            }
+            more = end_line(block + run_end);
+            if (!more) {
+                break;
+            }
+            run_start = run_end + 1;
         }
     }
     // The last line when no line break ends it, then the empty lines past the text.
     if (more && line_start < text.size()) {
-        more = end_line(text.size(), equals);
+        more = end_line(text.size());
     }
     while (static_cast<int32_t>(ctx.lines.size()) <= ctx.line_count) {
         ctx.lines.push_back(SourceLine{});

@@ -1,8 +1,9 @@
 // Text and number primitives over Latin-1 byte strings.
 //
 // Searching goes through memchr for one-byte patterns and for texts of at most a source line's
-// usual length, and through memmem otherwise, which stays linear in the length of
-// the text even for long or repetitive patterns; every pass over a text copies each byte at most
+// usual length; a longer text is scanned for a pattern of up to sixteen bytes by its first and last
+// byte (SSE2), and searched through memmem otherwise, which stays linear in the length of the text
+// even for long or repetitive patterns; every pass over a text copies each byte at most
 // once. Together this keeps all primitives linear, so the editor's whole text (up to 1,000,000
 // bytes) goes through them without delay, and the assembler's many searches in short fields cost
 // little more than the bytes they look at.
@@ -14,6 +15,10 @@
 #include <cstddef>
 #include <cstring>
 #include <string.h>  // memmem
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tarvok {
 
@@ -29,6 +34,37 @@ int32_t to_position(std::size_t value) { return static_cast<int32_t>(value); }
 // bounded by ShortText times the pattern's length.
 constexpr std::size_t TinyText = 16;
 constexpr std::size_t ShortText = 64;
+
+#if defined(__SSE2__)
+// Patterns up to this many bytes are searched in a long text by their first and last byte, sixteen
+// places at a time, and the bytes between compared where both match: the work per place stays
+// bounded by the pattern's length, and most texts have far fewer such places than bytes.
+constexpr std::size_t EndsPattern = 16;
+
+// find_from for a pattern of 2..EndsPattern bytes that fits into s from offset from.
+std::size_t find_by_ends(std::string_view s, std::string_view pattern, std::size_t from) {
+    const char* const base = s.data();
+    const std::size_t m = pattern.size();
+    const std::size_t last_start = s.size() - m;
+    const __m128i first = _mm_set1_epi8(pattern.front());
+    const __m128i last = _mm_set1_epi8(pattern.back());
+    std::size_t at = from;
+    // Sixteen starts at a time while the last byte of the sixteenth start is in s.
+    for (; at + 15 <= last_start; at += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at + m - 1));
+        auto both = static_cast<uint32_t>(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+        for (; both != 0; both &= both - 1) {
+            const std::size_t hit = at + static_cast<std::size_t>(__builtin_ctz(both));
+            if (std::memcmp(base + hit + 1, pattern.data() + 1, m - 2) == 0) return hit;
+        }
+    }
+    for (; at <= last_start; ++at) {
+        if (base[at] == pattern.front() && std::memcmp(base + at, pattern.data(), m) == 0) return at;
+    }
+    return not_found;
+}
+#endif
 
 // Offset of the first occurrence of pattern in s at or after offset from; not_found when none.
 // The pattern must not be empty.
@@ -64,6 +100,9 @@ std::size_t find_from(std::string_view s, std::string_view pattern, std::size_t 
         }
         return not_found;
     }
+#if defined(__SSE2__)
+    if (pattern.size() <= EndsPattern) return find_by_ends(s, pattern, from);
+#endif
     const void* hit = ::memmem(base + from, rest, pattern.data(), pattern.size());
     if (hit == nullptr) return not_found;
     return static_cast<std::size_t>(static_cast<const char*>(hit) - base);

@@ -1,6 +1,11 @@
 #include "runtime/window/headless/line_index.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tarvok::headless {
 
@@ -37,10 +42,20 @@ void LineIndex::complete(const std::string& text) const {
         scanned_ = size;
         return;
     }
-    auto at = text.find('\n', static_cast<std::size_t>(scanned_));
-    while (at != std::string::npos) {
-        starts_.push_back(static_cast<int32_t>(at) + 1);
-        at = text.find('\n', at + 1);
+    // A line starts after every line break; sixteen bytes at a time where SSE2 is there.
+    auto at = static_cast<std::size_t>(scanned_);
+#if defined(__SSE2__)
+    const __m128i breaks = _mm_set1_epi8('\n');
+    for (; at + 16 <= text.size(); at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+        for (auto found = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, breaks))); found != 0;
+             found &= found - 1) {
+            starts_.push_back(static_cast<int32_t>(at) + __builtin_ctz(found) + 1);
+        }
+    }
+#endif
+    for (; at < text.size(); ++at) {
+        if (text[at] == '\n') starts_.push_back(static_cast<int32_t>(at) + 1);
     }
     scanned_ = size;
 }
