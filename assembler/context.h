@@ -80,6 +80,8 @@ public:
     // Index of the first / last entry of that name, -1 when there is none.
     int32_t first(std::string_view name) const;
     int32_t last(std::string_view name) const;
+    // Index of the last entry with the name of entry `first` (a first index), -1 for -1.
+    int32_t last_of(int32_t first) const { return first < 0 ? -1 : last_[static_cast<std::size_t>(first)]; }
     // True when some name is the name of more than one entry.
     bool has_repeats() const { return repeats_; }
 
@@ -125,6 +127,8 @@ struct SymbolIndex {
     int32_t variable(std::string_view name) const;
     int32_t label(std::string_view name) const;
     int32_t last_label_named(std::string_view name) const;
+    // Index of the last label with the name of label `first` (a first index as label() gives it).
+    int32_t last_label_like(int32_t first) const { return label_names.last_of(first); }
 };
 
 struct AssemblyContext {

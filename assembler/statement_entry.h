@@ -34,6 +34,8 @@ inline constexpr int32_t DataLabelWhole = 12;     // data byte: a label's addres
 // operand shape has not been kept.
 inline constexpr int8_t UnknownRow = -2;
 inline constexpr int8_t UnknownShape = -1;
+// `label` of a record whose operand has not been looked up as a label name.
+inline constexpr int32_t UnknownLabel = -2;
 
 // byte_select values.
 inline constexpr int32_t SelectNone = 0;
@@ -50,6 +52,9 @@ struct StatementEntry {
     int32_t address = 0;        // program counter at the statement's first byte
     int32_t value = 0;          // operand value; -1 without operand; displacement for branches
     int32_t line_number = 0;    // 0-based editor line
+    // The first label named exactly as operand, as the statement pass looked it up (-1: none), so
+    // that the label fix-ups and the data bytes need not look the name up again.
+    int32_t label = UnknownLabel;
     uint8_t opcode = 0;
     int8_t mode = 0;            // AddressingMode of the operand's shape; 10 without operand
     int8_t operand_kind = 0;

@@ -20,9 +20,12 @@ StatementEntry& new_data_record(AssemblyContext& ctx) {
 void add_byte(AssemblyContext& ctx, int32_t value) { new_data_record(ctx).value = value; }
 
 // A byte taken from a label's address once it is known.
-void add_label_byte(AssemblyContext& ctx, std::string_view label, int32_t kind, int32_t byte_select) {
+// label_index is the first label named label.
+void add_label_byte(AssemblyContext& ctx, std::string_view label, int32_t label_index, int32_t kind,
+                    int32_t byte_select) {
     StatementEntry& rec = new_data_record(ctx);
     rec.operand = label;
+    rec.label = label_index;
     rec.operand_kind = static_cast<int8_t>(kind);
     rec.byte_select = static_cast<int8_t>(byte_select);
 }
@@ -30,19 +33,20 @@ void add_label_byte(AssemblyContext& ctx, std::string_view label, int32_t kind, 
 int32_t high_byte(int32_t v) { return (v >> 8) & 0xFF; }
 int32_t low_byte(int32_t v) { return v & 0xFF; }
 
-void add_label_field(AssemblyContext& ctx, std::string_view word, std::string_view label, int32_t select) {
+void add_label_field(AssemblyContext& ctx, std::string_view word, std::string_view label, int32_t label_index,
+                     int32_t select) {
     if (word == "dbyte") {
-        add_label_byte(ctx, label, DataLabelHigh, SelectHigh);
-        add_label_byte(ctx, label, OperandNumber, SelectLow);
+        add_label_byte(ctx, label, label_index, DataLabelHigh, SelectHigh);
+        add_label_byte(ctx, label, label_index, OperandNumber, SelectLow);
     } else if (select == SelectHigh) {
-        add_label_byte(ctx, label, DataLabelHigh, SelectHigh);
+        add_label_byte(ctx, label, label_index, DataLabelHigh, SelectHigh);
     } else if (select == SelectLow) {
-        add_label_byte(ctx, label, DataLabelLow, SelectLow);
+        add_label_byte(ctx, label, label_index, DataLabelLow, SelectLow);
     } else if (word == "word") {
-        add_label_byte(ctx, label, OperandNumber, SelectLow);
-        add_label_byte(ctx, label, DataLabelHigh, SelectHigh);
+        add_label_byte(ctx, label, label_index, OperandNumber, SelectLow);
+        add_label_byte(ctx, label, label_index, DataLabelHigh, SelectHigh);
     } else {
-        add_label_byte(ctx, label, DataLabelWhole, SelectNone);
+        add_label_byte(ctx, label, label_index, DataLabelWhole, SelectNone);
     }
 }
 
@@ -102,8 +106,8 @@ void add_number_fields(AssemblyContext& ctx, std::string_view word, std::string_
             storage = format_decimal(ctx.variables[v].value);
             field = storage;
         }
-        if (ctx.symbols.label(field) >= 0) {
-            add_label_field(ctx, word, field, select);
+        if (const int32_t l = ctx.symbols.label(field); l >= 0) {
+            add_label_field(ctx, word, field, l, select);
         } else if (!add_number_field(ctx, word, field, select)) {
             return;
         }

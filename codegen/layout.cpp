@@ -159,7 +159,8 @@ void emit_bytes(AssemblyContext& ctx) {
             (rec.operand_kind != DataLabelHigh && rec.operand_kind != DataLabelLow && rec.operand_kind != DataLabelWhole)) {
             continue;
         }
-        const int32_t l = ctx.symbols.last_label_named(rec.operand);
+        const int32_t l = rec.label != UnknownLabel ? ctx.symbols.last_label_like(rec.label)
+                                                    : ctx.symbols.last_label_named(rec.operand);
         if (l < 0) {
             continue;
         }

@@ -75,7 +75,8 @@ std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx) {
         if (!bytes.may_hold_any(MarkerBytes)) {
             // Nothing to take out of the operand: it is the name, and the byte it selects is the
             // record's own.
-            if (const int32_t l = ctx.symbols.label(rec.operand); l >= 0) {
+            const int32_t l = rec.label != UnknownLabel ? rec.label : ctx.symbols.label(rec.operand);
+            if (l >= 0) {
                 uses.push_back(LabelUse{i, l, rec.byte_select});
             }
             continue;

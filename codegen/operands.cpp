@@ -244,7 +244,11 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
     }
     if (!ctx.labels.empty()) {
         apply_byte_selection(bytes, name, name_storage, rec);
-        if (const int32_t l = ctx.symbols.label(name); l >= 0) {
+        const int32_t l = ctx.symbols.label(name);
+        if (name == std::string_view(full)) {
+            rec.label = l;  // the record's operand is this name
+        }
+        if (l >= 0) {
             rec.value = ctx.labels[l].ordinal;  // replaced by the address once it is known
             rec.zero_page = rec.byte_select != SelectNone ? 1 : 0;
             rec.operand_size = 2;
