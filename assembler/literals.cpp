@@ -97,6 +97,17 @@ std::string literal_to_decimal(AssemblyContext& ctx, std::string_view text) {
     return format_decimal(literal_value(ctx, text));
 }
 
+int32_t quoted_character_value(AssemblyContext& ctx, char quote, char c) {
+    // A double-quoted character other than the blank and "#" (which literal_value takes out)
+    // is its character code; everything else goes the whole way.
+    if (quote == '"' && c != ' ' && c != '#') {
+        const char quoted[3] = {quote, c, quote};
+        return character_value(std::string_view(quoted, 3));
+    }
+    const char quoted[3] = {quote, c, quote};
+    return literal_value(ctx, std::string_view(quoted, 3));
+}
+
 int32_t literal_value(AssemblyContext& ctx, std::string_view text) {
     // A quoted blank, also one whose blank a caller has already removed.
     if (text == "\" \"" || text == "\"\"" || text == "` `") {

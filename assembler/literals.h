@@ -18,6 +18,9 @@ std::string literal_to_decimal(AssemblyContext& ctx, std::string_view text);
 // The number literal_to_decimal gives as text (what parse_decimal reads back from it).
 int32_t literal_value(AssemblyContext& ctx, std::string_view text);
 
+// literal_value of the quoted character c: quote, c, quote.
+int32_t quoted_character_value(AssemblyContext& ctx, char quote, char c);
+
 // Decimal text of up to four hexadecimal digit characters; any other character counts with its own
 // character code as its digit value.
 std::string hex_to_decimal(std::string_view digits);

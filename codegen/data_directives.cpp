@@ -123,8 +123,7 @@ void add_text(AssemblyContext& ctx, std::string_view operand) {
         remove_text(mid_text(operand, first + 1, text_length(operand) - first - 1), quote);
     const char q = quote.front();
     for (char c : characters) {
-        const char quoted[3] = {q, c, q};
-        add_byte(ctx, literal_value(ctx, std::string_view(quoted, 3)));
+        add_byte(ctx, quoted_character_value(ctx, q, c));
     }
 }
 

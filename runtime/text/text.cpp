@@ -140,24 +140,12 @@ int32_t text_length(std::string_view s) { return to_position(s.size()); }
 
 bool text_equal(std::string_view a, std::string_view b) { return a == b; }
 
-std::string_view left_view(std::string_view s, int32_t n) {
-    if (n <= 0) return {};
-    return s.substr(0, static_cast<std::size_t>(n));
-}
-
 std::string left_text(std::string_view s, int32_t n) { return std::string(left_view(s, n)); }
 
 std::string right_text(std::string_view s, int32_t n) {
     if (n <= 0) return {};
     const std::size_t count = std::min(s.size(), static_cast<std::size_t>(n));
     return std::string(s.substr(s.size() - count));
-}
-
-std::string_view mid_view(std::string_view s, int32_t start, int32_t len) {
-    if (len <= 0) return {};
-    const std::size_t offset = start <= 1 ? 0 : static_cast<std::size_t>(start) - 1;
-    if (offset >= s.size()) return {};
-    return s.substr(offset, static_cast<std::size_t>(len));
 }
 
 std::string mid_text(std::string_view s, int32_t start, int32_t len) {
@@ -190,6 +178,13 @@ std::string remove_text(std::string_view s, std::string_view pattern, CaseMode m
         // One byte: copy every other byte, the removed ones overwritten by the next; a source
         // field is gathered on the stack first.
         const char removed = pattern.front();
+        // The removed bytes in front go first; a text with none after them is the rest as it is.
+        std::size_t lead = 0;
+        while (lead < s.size() && s[lead] == removed) ++lead;
+        s.remove_prefix(lead);
+        std::size_t first = 0;
+        while (first < s.size() && s[first] != removed) ++first;
+        if (first == s.size()) return std::string(s);
         if (s.size() <= 64) {
             char kept[64];
             std::size_t n = 0;

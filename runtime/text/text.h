@@ -28,8 +28,16 @@ std::string right_text(std::string_view s, int32_t n);
 std::string mid_text(std::string_view s, int32_t start, int32_t len);
 
 // left_text and mid_text as views into s, for callers that keep s alive while they read the cut.
-std::string_view left_view(std::string_view s, int32_t n);
-std::string_view mid_view(std::string_view s, int32_t start, int32_t len);
+inline std::string_view left_view(std::string_view s, int32_t n) {
+    if (n <= 0) return {};
+    return s.substr(0, static_cast<std::size_t>(n));
+}
+inline std::string_view mid_view(std::string_view s, int32_t start, int32_t len) {
+    if (len <= 0) return {};
+    const std::size_t offset = start <= 1 ? 0 : static_cast<std::size_t>(start) - 1;
+    if (offset >= s.size()) return {};
+    return s.substr(offset, static_cast<std::size_t>(len));
+}
 
 // Position of the first occurrence of pattern that begins at or after start (start <= 0 counts
 // as 1); 0 when there is none. An empty pattern is found at start, as long as start is at most
