@@ -72,6 +72,11 @@ public:
     template <typename Entry>
     void build(const std::vector<Entry>& entries) {
         start(entries.size());
+        std::size_t letters = 0;
+        for (const Entry& entry : entries) {
+            letters += entry.name.size();
+        }
+        names_.reserve(letters);
         for (const Entry& entry : entries) {
             add(entry.name);
         }

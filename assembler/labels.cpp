@@ -90,8 +90,13 @@ void collect_labels(AssemblyContext& ctx) {
             ++ordinal;
             continue;
         }
-        // Something other than tabs, line breaks and blanks must follow the label.
-        const bool nothing_after = p >= t.size() || t.find_first_not_of("\t\n ", p + 1) == std::string_view::npos;
+        // Something other than tabs, line breaks and blanks must follow the label (after the
+        // character that ended it).
+        std::size_t after = p + 1;
+        while (after < t.size() && (t[after] == '\t' || t[after] == '\n' || t[after] == ' ')) {
+            ++after;
+        }
+        const bool nothing_after = p >= t.size() || after >= t.size();
         if (nothing_after) {
             ctx.error = 1;
             show_error_then_goto(ctx, "Lable Error.", "Lable Is Not Marked against op or data value.", i);

@@ -33,6 +33,7 @@ struct BlockMarks {
     uint32_t quotes = 0;
     uint32_t commas = 0;
     uint32_t pairs = 0;
+    uint32_t noted = 0;  // equals, semicolons, tabs, quotes and pairs together
 };
 
 #if defined(__SSE2__)
@@ -49,12 +50,24 @@ BlockMarks block_marks(std::string_view text, std::size_t block) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + block));
         const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + block + 1));
         marks.breaks = bytes_equal(v, '\n');
-        marks.equals = bytes_equal(v, '=');
-        marks.semicolons = bytes_equal(v, ';');
-        marks.tabs = bytes_equal(v, '\t');
-        marks.quotes = bytes_equal(v, '"');
         marks.commas = bytes_equal(v, ',');
-        marks.pairs = (bytes_equal(v, 't') & bytes_equal(next, 'e')) | (bytes_equal(v, 'w') & bytes_equal(next, 'o'));
+        const __m128i equals = _mm_cmpeq_epi8(v, _mm_set1_epi8('='));
+        const __m128i semicolons = _mm_cmpeq_epi8(v, _mm_set1_epi8(';'));
+        const __m128i tabs = _mm_cmpeq_epi8(v, _mm_set1_epi8('\t'));
+        const __m128i quotes = _mm_cmpeq_epi8(v, _mm_set1_epi8('"'));
+        const __m128i pairs =
+            _mm_or_si128(_mm_and_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('t')), _mm_cmpeq_epi8(next, _mm_set1_epi8('e'))),
+                         _mm_and_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('w')), _mm_cmpeq_epi8(next, _mm_set1_epi8('o'))));
+        marks.noted = static_cast<uint32_t>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(_mm_or_si128(equals, semicolons), _mm_or_si128(tabs, quotes)), pairs)));
+        // Most blocks hold none of them: their kinds are sorted out only where one is there.
+        if (marks.noted != 0) {
+            marks.equals = static_cast<uint32_t>(_mm_movemask_epi8(equals));
+            marks.semicolons = static_cast<uint32_t>(_mm_movemask_epi8(semicolons));
+            marks.tabs = static_cast<uint32_t>(_mm_movemask_epi8(tabs));
+            marks.quotes = static_cast<uint32_t>(_mm_movemask_epi8(quotes));
+            marks.pairs = static_cast<uint32_t>(_mm_movemask_epi8(pairs));
+        }
         return marks;
     }
 #endif
@@ -71,6 +84,7 @@ BlockMarks block_marks(std::string_view text, std::size_t block) {
         marks.commas |= c == ',' ? bit : 0;
         marks.pairs |= (c == 't' && next == 'e') || (c == 'w' && next == 'o') ? bit : 0;
     }
+    marks.noted = marks.equals | marks.semicolons | marks.tabs | marks.quotes | marks.pairs;
     return marks;
 }
 
@@ -133,7 +147,7 @@ void read_source_lines(AssemblyContext& ctx, std::string editor_lines) {
     bool more = i <= ctx.line_count;
     for (std::size_t block = 0; more && block < text.size(); block += MarkBlock) {
         const BlockMarks marks = block_marks(text, block);
-        const uint32_t noted = marks.equals | marks.semicolons | marks.tabs | marks.quotes | marks.pairs;
+        const uint32_t noted = marks.noted;
         for (uint32_t commas = marks.commas; commas != 0; commas &= commas - 1) {
             ++ctx.source_commas;
         }
