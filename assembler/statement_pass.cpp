@@ -81,12 +81,14 @@ std::string_view without_tabs(std::string_view text, std::string& buffer) {
     if (text.find('\t') == std::string_view::npos) {
         return text;
     }
-    buffer.clear();
-    for (char c : text) {
-        if (c != '\t' && c != '\n') {
-            buffer.push_back(c);
-        }
+    // Every byte is written, and the next kept byte overwrites a removed one.
+    buffer.resize(text.size());
+    std::size_t kept = 0;
+    for (const char c : text) {
+        buffer[kept] = c;
+        kept += c != '\t' && c != '\n' ? 1 : 0;
     }
+    buffer.resize(kept);
     return buffer;
 }
 

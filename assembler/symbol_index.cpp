@@ -1,18 +1,43 @@
 #include "assembler/context.h"
 
+#include <cstring>
+
 namespace tarvok {
 
 namespace {
 
 constexpr uint64_t FreeSlot = ~uint64_t{0};
 
-// FNV-1a over the name's bytes.
+// The name's bytes taken eight at a time (the last up to seven as two overlapping four-byte
+// reads, or three single bytes), each mixed in by a multiplication: a short name costs a few
+// instructions instead of a few per byte. The high half of the last product is the hash.
 uint32_t name_hash(std::string_view name) {
-    uint32_t hash = 2166136261u;
-    for (char c : name) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    constexpr uint64_t Mix = 0x9E3779B97F4A7C15u;
+    const char* const p = name.data();
+    const std::size_t n = name.size();
+    uint64_t h = n * Mix;
+    const auto take = [&h](uint64_t word) {
+        h = (h ^ word) * Mix;
+        h ^= h >> 29;
+    };
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, p + i, 8);
+        take(word);
     }
-    return hash;
+    const std::size_t rest = n - i;
+    if (rest >= 4) {
+        uint32_t front;
+        uint32_t back;
+        std::memcpy(&front, p + i, 4);
+        std::memcpy(&back, p + n - 4, 4);
+        take(uint64_t{front} << 32 | back);
+    } else if (rest > 0) {
+        const auto byte = [p](std::size_t at) { return uint64_t{static_cast<unsigned char>(p[at])}; };
+        take(byte(i) << 16 | byte(i + rest / 2) << 8 | byte(n - 1));
+    }
+    return static_cast<uint32_t>((h * Mix) >> 32);
 }
 
 }  // namespace

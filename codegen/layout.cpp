@@ -174,8 +174,11 @@ void emit_bytes(AssemblyContext& ctx) {
         }
     }
 
-    ctx.object_image.reserve(ctx.object_image.size() + ctx.statements.size() * 2);
-    auto emit = [&ctx](int32_t v) { ctx.object_image.push_back(static_cast<uint16_t>(v)); };
+    // Room for three bytes a statement at once; what is not used goes again at the end.
+    const std::size_t first = ctx.object_image.size();
+    ctx.object_image.resize(first + ctx.statements.size() * 3);
+    uint16_t* out = ctx.object_image.data() + first;
+    auto emit = [&out](int32_t v) { *out++ = static_cast<uint16_t>(v); };
     for (const StatementEntry& rec : ctx.statements) {
         if (is_data(rec)) {
             emit(rec.value <= 255 ? rec.value : (rec.value >> 8) & 0xFF);
@@ -194,6 +197,7 @@ void emit_bytes(AssemblyContext& ctx) {
             }
         }
     }
+    ctx.object_image.resize(static_cast<std::size_t>(out - ctx.object_image.data()));
 }
 
 }  // namespace tarvok

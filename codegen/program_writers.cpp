@@ -25,11 +25,12 @@ void progress_to_zero(AssemblyContext& ctx) {
 // The load address and every byte of the image, behind an optional header.
 std::string program_bytes(const AssemblyContext& ctx, const std::vector<uint8_t>& header) {
     std::string bytes(header.begin(), header.end());
-    bytes.reserve(header.size() + 2 + ctx.object_image.size());
     bytes.push_back(static_cast<char>(ctx.start_address & 0xFF));
     bytes.push_back(static_cast<char>((ctx.start_address >> 8) & 0xFF));
-    for (uint16_t b : ctx.object_image) {
-        bytes.push_back(static_cast<char>(b & 0xFF));
+    const std::size_t image_start = bytes.size();
+    bytes.resize(image_start + ctx.object_image.size());
+    for (std::size_t i = 0; i < ctx.object_image.size(); ++i) {
+        bytes[image_start + i] = static_cast<char>(ctx.object_image[i] & 0xFF);
     }
     return bytes;
 }
