@@ -82,7 +82,13 @@ bool add_number_field(AssemblyContext& ctx, std::string_view word, std::string_v
 
 // The fields of "byte 1,2,3" are split at every ","; an operand without a comma is one field.
 void add_number_fields(AssemblyContext& ctx, std::string_view word, std::string_view operand) {
-    const std::string fields = remove_text(operand, " ");
+    // Without blanks: the operand itself when it has none.
+    std::string without_blanks;
+    std::string_view fields = operand;
+    if (holds_byte(operand, ' ')) {
+        without_blanks = remove_text(operand, " ");
+        fields = without_blanks;
+    }
     // A field views fields, or storage once something was taken out of it or it became a number.
     std::string storage;
     std::size_t start = 0;
@@ -90,7 +96,7 @@ void add_number_fields(AssemblyContext& ctx, std::string_view word, std::string_
         if (end < fields.size() && fields[end] != ',') {
             continue;
         }
-        std::string_view field = std::string_view(fields).substr(start, end - start);
+        std::string_view field = fields.substr(start, end - start);
         start = end + 1;
         int32_t select = SelectNone;
         if (holds_byte(field, '>')) {

@@ -71,6 +71,9 @@ TEST(TextSearch, RemoveTextSinglePass) {
         {"abc", "", CaseMode::Exact, "abc"},
         {"", "x", CaseMode::Exact, ""},
         {"xxx", "x", CaseMode::Exact, ""},
+        {"  $f5    ", " ", CaseMode::Exact, "$f5"},  // blanks at both ends only
+        {"zp1,zp1,$c8,%11100111,$8d,$ff  ", " ", CaseMode::Exact, "zp1,zp1,$c8,%11100111,$8d,$ff"},
+        {"zp1, zp1,$c8,%11100111,$8d,$ff ,x", " ", CaseMode::Exact, "zp1,zp1,$c8,%11100111,$8d,$ff,x"},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(remove_text(r.s, r.pattern, r.mode), r.result)
