@@ -98,15 +98,22 @@ void add_number_fields(AssemblyContext& ctx, std::string_view word, std::string_
         }
         std::string_view field = fields.substr(start, end - start);
         start = end + 1;
+        // A ">" anywhere selects the high byte, else a "<" the low one; the marker and any "#" go.
+        bool high = false;
+        bool low = false;
+        for (const char c : field) {
+            high = high || c == '>';
+            low = low || c == '<';
+        }
         int32_t select = SelectNone;
-        if (holds_byte(field, '>')) {
-            storage = remove_text(remove_text(field, ">"), "#");
+        if (high || low) {
+            const char marker = high ? '>' : '<';
+            storage.clear();
+            for (const char c : field) {
+                if (c != marker && c != '#') storage.push_back(c);
+            }
             field = storage;
-            select = SelectHigh;
-        } else if (holds_byte(field, '<')) {
-            storage = remove_text(remove_text(field, "<"), "#");
-            field = storage;
-            select = SelectLow;
+            select = high ? SelectHigh : SelectLow;
         }
         if (const int32_t v = ctx.symbols.variable(field); v >= 0) {
             storage = format_decimal(ctx.variables[v].value);

@@ -30,7 +30,8 @@ StatementEntry& current_record(AssemblyContext& ctx) {
 
 // Applies a "<" or ">" of the whole operand to a name about to be looked up: the marker and any
 // "#" go (the name then views storage), and the byte it selects is recorded.
-void apply_byte_selection(const ByteSet& bytes, std::string_view& name, std::string& storage, StatementEntry& rec) {
+inline void apply_byte_selection(const ByteSet& bytes, std::string_view& name, std::string& storage,
+                                 StatementEntry& rec) {
     if (bytes.has('<')) {
         storage = remove_text(remove_text(name, "<"), "#");
         name = storage;
@@ -284,8 +285,8 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
     rec.operand_size = size;
     rec.mode = mode;
     rec.operand_kind = OperandNumber;
-    rec.plain_operand = !bytes.has('%') && !bytes.has('$') && count_text(full, "\"") < 2 &&
-                                count_text(full, "`") < 2
+    rec.plain_operand = !bytes.has('%') && !bytes.has('$') && (!bytes.has('"') || count_text(full, "\"") < 2) &&
+                                (!bytes.has('`') || count_text(full, "`") < 2)
                             ? 1
                             : 0;
     rec.operand = std::move(full);

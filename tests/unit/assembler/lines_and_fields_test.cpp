@@ -75,6 +75,11 @@ TEST_F(LinesTest, TheWordSplitDecidesWhatIsAssembled) {
         {"*=$1000\nstart lda #1", "A9 01"},         // label cut off
         {"*=$1000\nstart\tlda #1", "A9 01"},        // a tab between label and mnemonic
         {"*=$1000\n   \t  lda #1", "A9 01"},        // indented
+        // Long lines lose their tabs sixteen bytes at a time: tabs late in a line, and in a row.
+        {"*=$1000\nstart          lda      #1\t\t\n   \t  jmp  start\t ;a\tcomment\tlonger than\tsixteen",
+         "A9 01 4C 00 10"},
+        {"*=$1000\n                     byte 1,\t2,\t\t3,\t4,5,6,7,8,9,10,\t11,12,13,14,15,16,17,\t18",
+         "01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 12"},
         {"*=$1000\nstart foo 12\n rts", "60"},      // no table word after the label: no code
         {"*=$1000\nfoo 12\n rts", "60"},            // foo is a label, 12 no word
         {"*=$1000\n lad #1\n rts", "60"},           // misspelt mnemonic with operand: a label
