@@ -16,7 +16,12 @@ constexpr std::string_view QuotedQuoteDefinition = "\"=\"\"\"";
 
 // Reads one Assignment line; false when an error ends the whole step.
 bool read_definition(AssemblyContext& ctx, int32_t i) {
-    std::string t = remove_text(remove_text(remove_text(ctx.lines[i].text, " "), "\t"), "\n");
+    // The line without blanks, tabs and line breaks, gathered in one pass.
+    std::string t;
+    t.reserve(ctx.lines[i].text.size());
+    for (const char c : ctx.lines[i].text) {
+        if (c != ' ' && c != '\t' && c != '\n') t.push_back(c);
+    }
     int32_t e = find_text(t, "=");
     const int32_t semicolon = find_text(t, ";");
     if (semicolon != 0 && semicolon < e) {
