@@ -147,6 +147,8 @@ struct AssemblyContext {
     std::vector<VariableEntry> variables;
     std::vector<LabelEntry> labels;
     std::vector<StatementEntry> statements;
+    // The statements' operands one after the other (StatementEntry::operand_at).
+    std::string operand_text;
     ObjectImage object_image;
     std::vector<int32_t> include_lines;
     int32_t start_address = 0;
@@ -185,5 +187,19 @@ struct AssemblyContext {
     // Set by a writer when it has written the program file of this run.
     uint8_t output_written = 0;
 };
+
+inline std::string_view operand_of(const AssemblyContext& ctx, const StatementEntry& rec) {
+    return std::string_view(ctx.operand_text).substr(rec.operand_at, rec.operand_length);
+}
+
+// Makes text the operand of rec. text must not view ctx.operand_text. The two bytes of a "word" or
+// "dbyte" label field name the same label: the second record shares the first one's text.
+inline void set_operand(AssemblyContext& ctx, StatementEntry& rec, std::string_view text) {
+    if (!std::string_view(ctx.operand_text).ends_with(text)) {
+        ctx.operand_text += text;
+    }
+    rec.operand_at = static_cast<uint32_t>(ctx.operand_text.size() - text.size());
+    rec.operand_length = static_cast<uint32_t>(text.size());
+}
 
 }  // namespace tarvok

@@ -33,7 +33,7 @@ enum class ExpressionFault { None, TooManyOperators, DivisionByZero };
 
 // Applies the operator and the right term of one statement's operand to its value and size.
 ExpressionFault apply_expression(AssemblyContext& ctx, StatementEntry& rec) {
-    std::string t = rec.operand;
+    std::string t(operand_of(ctx, rec));
     if (const int32_t comma = find_text(t, ","); comma != 0) {
         t = left_text(t, comma - 1);  // the index register is no part of the expression
     }

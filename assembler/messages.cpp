@@ -35,6 +35,7 @@ void show_progress(const AssemblyContext& ctx) {
 void clear_assembly_lists(AssemblyContext& ctx) {
     ctx.variables.clear();
     ctx.statements.clear();
+    ctx.operand_text.clear();
     ctx.labels.clear();
     ctx.object_image.clear();
     ctx.include_lines.clear();

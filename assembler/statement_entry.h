@@ -2,8 +2,9 @@
 // One statement of the program: an instruction line, or one byte of a data directive.
 
 #include <cstdint>
-#include <string>
 #include <string_view>
+
+#include "assembler/table_words.h"
 
 namespace tarvok {
 
@@ -30,8 +31,8 @@ inline constexpr int32_t DataLabelHigh = 10;      // data byte: high byte of a l
 inline constexpr int32_t DataLabelLow = 11;       // data byte: low byte of a label's address
 inline constexpr int32_t DataLabelWhole = 12;     // data byte: a label's address (high byte if > 255)
 
-// `row` of a record whose table row has not been looked up yet, and `shape_mode` of one whose
-// operand shape has not been kept.
+// `row` of a record without a word, and `shape_mode` of one whose operand shape has not been
+// kept.
 inline constexpr int8_t UnknownRow = -2;
 inline constexpr int8_t UnknownShape = -1;
 // `label` of a record whose operand has not been looked up as a label name.
@@ -45,16 +46,17 @@ inline constexpr int32_t SelectHigh = 2;
 // A long program has one record per data byte, tens of thousands of them: the small fields take
 // a byte each and the fields are ordered by size, so that a record has no holes.
 struct StatementEntry {
-    // Table word, or "data" for a byte of a data directive: always text that lives for the whole
-    // program (the instruction table's words or a string literal), never a copy.
-    std::string_view mnemonic;
-    std::string operand;        // as written, blanks removed; "" when there is none
     int32_t address = 0;        // program counter at the statement's first byte
     int32_t value = 0;          // operand value; -1 without operand; displacement for branches
     int32_t line_number = 0;    // 0-based editor line
     // The first label named exactly as operand, as the statement pass looked it up (-1: none), so
     // that the label fix-ups and the data bytes need not look the name up again.
     int32_t label = UnknownLabel;
+    // The operand as written, blanks removed, "" when there is none: operand_length bytes at
+    // operand_at in the program's operand text (operand_of and set_operand reach it). A record
+    // holds no text of its own, so that it stays small.
+    uint32_t operand_at = 0;
+    uint32_t operand_length = 0;
     uint8_t opcode = 0;
     int8_t mode = 0;            // AddressingMode of the operand's shape; 10 without operand
     int8_t operand_kind = 0;
@@ -63,12 +65,23 @@ struct StatementEntry {
     uint8_t zero_page = 0;      // operand names a variable that addresses zero page
     uint8_t plain_operand = 0;  // label, or number written without "$", "%" or quotes
     uint8_t has_expression = 0;
-    // Kept by the statement pass, so that opcode selection need not look them up again: the table
-    // row of mnemonic (find_row: -1 for "data"), and the AddressingMode classify_operand_shape gives
-    // for operand with whether its stripped text is empty.
+    // The statement's word as its table row (mnemonic_list), -1 for a byte of a data directive.
+    // Kept by the statement pass, so that opcode selection need not look them up again: the
+    // AddressingMode classify_operand_shape gives for operand with whether its stripped text is
+    // empty.
     int8_t row = UnknownRow;
     int8_t shape_mode = UnknownShape;
     uint8_t shape_empty = 0;
+
+    bool has_operand() const { return operand_length != 0; }
+    bool is_data() const { return row == -1; }
+    // The table word, "data" for a data byte, "" for a record without a word.
+    std::string_view mnemonic() const {
+        if (row >= 0) {
+            return mnemonic_list()[static_cast<std::size_t>(row)];
+        }
+        return row == -1 ? std::string_view("data") : std::string_view();
+    }
 };
 
 }  // namespace tarvok

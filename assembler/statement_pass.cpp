@@ -170,6 +170,8 @@ void statement_pass(AssemblyContext& ctx, const StatementHandlers& handlers) {
     // Room for the records at once instead of copying them as the list grows: a line gives one
     // record, a data line one per field (fields are separated by commas) or per character.
     ctx.statements.reserve(ctx.statements.size() + ctx.lines.size() + ctx.source_commas);
+    // The operands are cut from the lines, so the text read is room enough for them.
+    ctx.operand_text.reserve(ctx.operand_text.size() + ctx.source_text.size());
     std::string buffer;
     for (int32_t i = 0; i < static_cast<int32_t>(ctx.lines.size()); ++i) {
         ctx.current_line = i;

@@ -17,7 +17,7 @@ bool is_branch_word(std::string_view mnemonic) {
 
 void resolve_branches(AssemblyContext& ctx) {
     for (StatementEntry& rec : ctx.statements) {
-        if (!is_branch(rec.mnemonic)) {
+        if (!is_branch(rec.mnemonic())) {
             continue;
         }
         // Both distances are measured from the branch's own first byte.
@@ -38,7 +38,7 @@ void resolve_branches(AssemblyContext& ctx) {
         if (!in_range) {
             goto_source_line(rec.line_number);
             show_error("Branch Error.", "Branch Out Of Range  " +
-                                            (rec.operand.empty() ? format_decimal(rec.value) : rec.operand));
+                                            (rec.has_operand() ? std::string(operand_of(ctx, rec)) : format_decimal(rec.value)));
             ctx.error = 1;
             return;
         }

@@ -11,7 +11,6 @@ namespace {
 // A data byte's record, made in place at the end of the list.
 StatementEntry& new_data_record(AssemblyContext& ctx) {
     StatementEntry& rec = ctx.statements.emplace_back();
-    rec.mnemonic = "data";
     rec.row = -1;
     rec.line_number = ctx.current_line;
     return rec;
@@ -24,7 +23,7 @@ void add_byte(AssemblyContext& ctx, int32_t value) { new_data_record(ctx).value 
 void add_label_byte(AssemblyContext& ctx, std::string_view label, int32_t label_index, int32_t kind,
                     int32_t byte_select) {
     StatementEntry& rec = new_data_record(ctx);
-    rec.operand = label;
+    set_operand(ctx, rec, label);
     rec.label = label_index;
     rec.operand_kind = static_cast<int8_t>(kind);
     rec.byte_select = static_cast<int8_t>(byte_select);

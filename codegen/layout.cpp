@@ -11,14 +11,12 @@ namespace tarvok {
 
 namespace {
 
-bool is_data(const StatementEntry& rec) { return rec.mnemonic == "data"; }
-
 // Length while label values are still unknown.
 int32_t estimated_length(const StatementEntry& rec) {
-    if (is_data(rec) || rec.operand.empty()) {
+    if (rec.is_data() || !rec.has_operand()) {
         return 1;
     }
-    if (is_branch(rec.mnemonic)) {
+    if (is_branch(rec.mnemonic())) {
         return 2;
     }
     if (rec.operand_kind == OperandLabel) {
@@ -30,10 +28,10 @@ int32_t estimated_length(const StatementEntry& rec) {
 }  // namespace
 
 int32_t statement_length(const StatementEntry& rec) {
-    if (is_data(rec) || rec.operand.empty()) {
+    if (rec.is_data() || !rec.has_operand()) {
         return 1;
     }
-    if (is_branch(rec.mnemonic) || rec.byte_select != SelectNone ||
+    if (is_branch(rec.mnemonic()) || rec.byte_select != SelectNone ||
         (rec.value <= 255 && rec.operand_size == 1)) {
         return 2;
     }
@@ -143,7 +141,7 @@ void settle_layout(AssemblyContext& ctx, const std::vector<LabelUse>& label_uses
         if (lengths[i] != held[i]) {
             const StatementEntry& rec = ctx.statements[i];
             goto_source_line(rec.line_number);
-            show_error("Layout Error.", "Op Size Never Settles,Its Label Moves With It `" + rec.operand + "`");
+            show_error("Layout Error.", "Op Size Never Settles,Its Label Moves With It `" + std::string(operand_of(ctx, rec)) + "`");
             ctx.error = 1;
             return;
         }
@@ -155,12 +153,12 @@ void emit_bytes(AssemblyContext& ctx) {
     ctx.load_address_high = static_cast<uint8_t>((ctx.start_address >> 8) & 0xFF);
 
     for (StatementEntry& rec : ctx.statements) {
-        if (!is_data(rec) ||
+        if (!rec.is_data() ||
             (rec.operand_kind != DataLabelHigh && rec.operand_kind != DataLabelLow && rec.operand_kind != DataLabelWhole)) {
             continue;
         }
         const int32_t l = rec.label != UnknownLabel ? ctx.symbols.last_label_like(rec.label)
-                                                    : ctx.symbols.last_label_named(rec.operand);
+                                                    : ctx.symbols.last_label_named(operand_of(ctx, rec));
         if (l < 0) {
             continue;
         }
@@ -180,19 +178,19 @@ void emit_bytes(AssemblyContext& ctx) {
     uint16_t* out = ctx.object_image.data() + first;
     auto emit = [&out](int32_t v) { *out++ = static_cast<uint16_t>(v); };
     for (const StatementEntry& rec : ctx.statements) {
-        if (is_data(rec)) {
+        if (rec.is_data()) {
             emit(rec.value <= 255 ? rec.value : (rec.value >> 8) & 0xFF);
             continue;
         }
         emit(rec.opcode);
-        if (rec.operand.empty()) {
+        if (!rec.has_operand()) {
             continue;
         }
         if (rec.value <= 255 && rec.operand_size == 1) {
             emit(rec.value);
         } else {
             emit(rec.value & 0xFF);
-            if (!is_branch(rec.mnemonic)) {
+            if (!is_branch(rec.mnemonic())) {
                 emit((rec.value >> 8) & 0xFF);
             }
         }

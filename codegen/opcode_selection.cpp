@@ -16,7 +16,7 @@ int32_t choose_column(AssemblyContext& ctx, const StatementEntry& rec) {
         ctx.current_mode = rec.shape_mode;
         stripped_empty = rec.shape_empty != 0;
     } else {
-        stripped_empty = classify_operand_shape(ctx, rec.operand, nullptr).empty();
+        stripped_empty = classify_operand_shape(ctx, operand_of(ctx, rec), nullptr).empty();
     }
     int32_t m = ctx.current_mode;
     const int32_t v = rec.value;
@@ -38,8 +38,8 @@ int32_t choose_column(AssemblyContext& ctx, const StatementEntry& rec) {
     }
     if (m == Plain) {
         if (v >= 256) {
-            const bool selects = find_text(rec.operand, "<") != 0 || find_text(rec.operand, ">") != 0;
-            m = selects || rec.mnemonic == "jmp" ? Immediate : Absolute;
+            const bool selects = find_text(operand_of(ctx, rec), "<") != 0 || find_text(operand_of(ctx, rec), ">") != 0;
+            m = selects || rec.mnemonic() == "jmp" ? Immediate : Absolute;
         } else if (rec.zero_page == 1) {
             m = ZeroPage;
         } else {
@@ -52,7 +52,7 @@ int32_t choose_column(AssemblyContext& ctx, const StatementEntry& rec) {
     }
     if (m == AbsoluteY && v <= 255 && rec.operand_size == 1) {
         m = ZeroPageIndexed;
-        if (rec.mnemonic != "ldx" && rec.mnemonic != "stx") {
+        if (rec.mnemonic() != "ldx" && rec.mnemonic() != "stx") {
             goto_source_line(rec.line_number);
             show_error("Op Error.", "Zero page,Y  only with Ldx/Stx");
             ctx.error = 1;
@@ -61,7 +61,7 @@ int32_t choose_column(AssemblyContext& ctx, const StatementEntry& rec) {
     }
     if ((m == IndirectX || m == IndirectY) && v >= 256) {
         goto_source_line(rec.line_number);
-        show_error("Op Error.", "Zero page Op,Maximum Value 255,$ff." + rec.operand);
+        show_error("Op Error.", "Zero page Op,Maximum Value 255,$ff." + std::string(operand_of(ctx, rec)));
         ctx.error = 1;
         return -1;
     }
@@ -72,7 +72,7 @@ int32_t choose_column(AssemblyContext& ctx, const StatementEntry& rec) {
 
 void select_opcodes(AssemblyContext& ctx) {
     for (StatementEntry& rec : ctx.statements) {
-        const int32_t row = rec.row != UnknownRow ? rec.row : find_row(rec.mnemonic);
+        const int32_t row = rec.row;
         if (row < 0) {
             continue;  // "data" records keep opcode 0
         }

@@ -27,14 +27,15 @@ void fix_variable_values(AssemblyContext& ctx) {
         if (rec.mode != Plain) {
             continue;
         }
-        if (!holds_byte(rec.operand, '<') && !holds_byte(rec.operand, '>')) {
+        const std::string_view operand = operand_of(ctx, rec);
+        if (!holds_byte(operand, '<') && !holds_byte(operand, '>')) {
             // No byte selection: the operand is the name, looked up without a copy.
-            if (const int32_t v = ctx.symbols.variable(rec.operand); v >= 0) {
+            if (const int32_t v = ctx.symbols.variable(operand); v >= 0) {
                 rec.value = selected_byte(ctx.variables[v].value, rec.byte_select);
             }
             continue;
         }
-        std::string name = rec.operand;
+        std::string name(operand);
         if (find_text(name, "<") != 0) {
             if (!holds_quoted(name, '<')) {
                 name = remove_text(remove_text(name, "<"), "#");
@@ -71,17 +72,18 @@ std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx) {
             continue;
         }
         // Every text below is cut from the operand: a byte it lacks is in none of them.
-        const ByteSet bytes(rec.operand);
+        const std::string_view operand = operand_of(ctx, rec);
+        const ByteSet bytes(operand);
         if (!bytes.may_hold_any(MarkerBytes)) {
             // Nothing to take out of the operand: it is the name, and the byte it selects is the
             // record's own.
-            const int32_t l = rec.label != UnknownLabel ? rec.label : ctx.symbols.label(rec.operand);
+            const int32_t l = rec.label != UnknownLabel ? rec.label : ctx.symbols.label(operand);
             if (l >= 0) {
                 uses.push_back(LabelUse{i, l, rec.byte_select});
             }
             continue;
         }
-        std::string name = rec.operand;
+        std::string name(operand);
         for (std::string_view part : {"(", ")", ",x", ",y", ",", " "}) {
             if (bytes.may_hold(part)) {
                 name = remove_text(name, part);

@@ -161,7 +161,6 @@ bool holds_quoted(std::string_view text, char c) {
 std::string_view prepare_instruction(AssemblyContext& ctx, std::string_view word, int32_t row,
                                      std::string_view operand) {
     StatementEntry& rec = current_record(ctx);
-    rec.mnemonic = word;
     rec.row = static_cast<int8_t>(row);
     rec.line_number = ctx.current_line;
     ctx.statement_class = StatementClass::InstructionStatement;
@@ -183,7 +182,7 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
     if (full.empty()) {
         rec.value = -1;
         rec.mode = NoOperandMode;
-        rec.operand.clear();
+        rec.operand_length = 0;
         rec.plain_operand = 0;
         rec.shape_mode = Plain;  // the shape of ""
         rec.shape_empty = 1;
@@ -237,7 +236,7 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
             rec.operand_size = rec.byte_select != SelectNone ? 1 : variable.size;
             rec.zero_page = (mode == ZeroPage || mode == Plain) && variable.immediate == 0 ? 1 : 0;
             rec.mode = mode;
-            rec.operand = std::move(full);
+            set_operand(ctx, rec, full);
             rec.plain_operand = 0;
             rec.operand_kind = OperandNumber;
             return;
@@ -254,7 +253,7 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
             rec.zero_page = rec.byte_select != SelectNone ? 1 : 0;
             rec.operand_size = 2;
             rec.mode = mode;
-            rec.operand = std::move(full);
+            set_operand(ctx, rec, full);
             rec.plain_operand = 1;
             rec.operand_kind = OperandLabel;
             return;
@@ -289,7 +288,7 @@ void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
                                 (!bytes.has('`') || count_text(full, "`") < 2)
                             ? 1
                             : 0;
-    rec.operand = std::move(full);
+    set_operand(ctx, rec, full);
 }
 
 }  // namespace tarvok

@@ -45,37 +45,37 @@ TEST_F(LayoutTest, LabelsLieAfterTheLengthsOfEverythingBeforeThem) {
     // Every statement's address is the running sum of the lengths before it.
     int32_t expected = ctx.start_address;
     for (const auto& rec : ctx.statements) {
-        EXPECT_EQ(rec.address, expected) << rec.mnemonic << " " << rec.operand;
+        EXPECT_EQ(rec.address, expected) << rec.mnemonic() << " " << operand_of(ctx, rec);
         expected += statement_length(rec);
     }
 }
 
 TEST_F(LayoutTest, StatementLengths) {
     StatementEntry data;
-    data.mnemonic = "data";
+    data.row = -1;
     data.value = 4096;
     EXPECT_EQ(statement_length(data), 1);
 
     StatementEntry implied;
-    implied.mnemonic = "rts";
+    implied.row = static_cast<int8_t>(table_word_row("rts"));
     implied.mode = NoOperandMode;
     EXPECT_EQ(statement_length(implied), 1);
 
     StatementEntry branch;
-    branch.mnemonic = "bne";
-    branch.operand = "far";
+    branch.row = static_cast<int8_t>(table_word_row("bne"));
+    set_operand(ctx, branch, "far");
     branch.value = 4096;
     branch.operand_size = 2;
     EXPECT_EQ(statement_length(branch), 2);
 
     StatementEntry selected = branch;
-    selected.mnemonic = "lda";
+    selected.row = static_cast<int8_t>(table_word_row("lda"));
     selected.byte_select = SelectHigh;
     EXPECT_EQ(statement_length(selected), 2);
 
     StatementEntry small;
-    small.mnemonic = "lda";
-    small.operand = "$10";
+    small.row = static_cast<int8_t>(table_word_row("lda"));
+    set_operand(ctx, small, "$10");
     small.value = 16;
     small.operand_size = 1;
     EXPECT_EQ(statement_length(small), 2);
