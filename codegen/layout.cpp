@@ -148,37 +148,44 @@ void settle_layout(AssemblyContext& ctx, const std::vector<LabelUse>& label_uses
     }
 }
 
+namespace {
+
+// The value of a data byte taken from a label's address, once the addresses are known.
+void take_label_byte(const AssemblyContext& ctx, StatementEntry& rec) {
+    const int32_t l = rec.label != UnknownLabel ? ctx.symbols.last_label_like(rec.label)
+                                                : ctx.symbols.last_label_named(operand_of(ctx, rec));
+    if (l < 0) {
+        return;
+    }
+    const int32_t address = ctx.labels[l].address;
+    if (rec.operand_kind == DataLabelHigh) {
+        rec.value = (address >> 8) & 0xFF;
+    } else if (rec.operand_kind == DataLabelLow) {
+        rec.value = address & 0xFF;
+    } else {
+        rec.value = address;
+    }
+}
+
+}  // namespace
+
 void emit_bytes(AssemblyContext& ctx) {
     ctx.load_address_low = static_cast<uint8_t>(ctx.start_address & 0xFF);
     ctx.load_address_high = static_cast<uint8_t>((ctx.start_address >> 8) & 0xFF);
-
-    for (StatementEntry& rec : ctx.statements) {
-        if (!rec.is_data() ||
-            (rec.operand_kind != DataLabelHigh && rec.operand_kind != DataLabelLow && rec.operand_kind != DataLabelWhole)) {
-            continue;
-        }
-        const int32_t l = rec.label != UnknownLabel ? ctx.symbols.last_label_like(rec.label)
-                                                    : ctx.symbols.last_label_named(operand_of(ctx, rec));
-        if (l < 0) {
-            continue;
-        }
-        const int32_t address = ctx.labels[l].address;
-        if (rec.operand_kind == DataLabelHigh) {
-            rec.value = (address >> 8) & 0xFF;
-        } else if (rec.operand_kind == DataLabelLow) {
-            rec.value = address & 0xFF;
-        } else {
-            rec.value = address;
-        }
-    }
 
     // Room for three bytes a statement at once; what is not used goes again at the end.
     const std::size_t first = ctx.object_image.size();
     ctx.object_image.resize(first + ctx.statements.size() * 3);
     uint16_t* out = ctx.object_image.data() + first;
     auto emit = [&out](int32_t v) { *out++ = static_cast<uint16_t>(v); };
-    for (const StatementEntry& rec : ctx.statements) {
+    // One walk over the records: a data byte taken from a label's address gets its value just
+    // before it is emitted.
+    for (StatementEntry& rec : ctx.statements) {
         if (rec.is_data()) {
+            if (rec.operand_kind == DataLabelHigh || rec.operand_kind == DataLabelLow ||
+                rec.operand_kind == DataLabelWhole) {
+                take_label_byte(ctx, rec);
+            }
             emit(rec.value <= 255 ? rec.value : (rec.value >> 8) & 0xFF);
             continue;
         }
