@@ -134,22 +134,6 @@ std::string replace_pass(std::string_view source, std::string_view search, std::
     return result;
 }
 
-// True when c occurs in s: sixteen bytes at a time where SSE2 is there.
-bool holds_byte_wide(std::string_view s, char c) {
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    const __m128i wanted = _mm_set1_epi8(c);
-    for (; i + 16 <= s.size(); i += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.data() + i));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted)) != 0) return true;
-    }
-#endif
-    for (; i < s.size(); ++i) {
-        if (s[i] == c) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 int32_t text_length(std::string_view s) { return to_position(s.size()); }
@@ -191,8 +175,6 @@ int32_t count_text(std::string_view s, std::string_view pattern) {
 std::string remove_text(std::string_view s, std::string_view pattern, CaseMode mode) {
     if (pattern.empty()) return std::string(s);
     if (pattern.size() == 1 && mode == CaseMode::Exact) {
-        // One byte: copy every other byte, the removed ones overwritten by the next; a source
-        // field is gathered on the stack first.
         const char removed = pattern.front();
         // The removed bytes in front and at the end go first (a field cut before a comment often
         // ends in blanks); a text with none between them is the rest as it is.
@@ -200,23 +182,23 @@ std::string remove_text(std::string_view s, std::string_view pattern, CaseMode m
         while (lead < s.size() && s[lead] == removed) ++lead;
         s.remove_prefix(lead);
         while (!s.empty() && s.back() == removed) s.remove_suffix(1);
-        if (!holds_byte_wide(s, removed)) return std::string(s);
-        if (s.size() <= 64) {
-            char kept[64];
+        if (s.find(removed) == std::string_view::npos) return std::string(s);
+        // Every byte is written and the next kept one overwrites a removed one; a source field
+        // is gathered on the stack, a longer text in the result itself.
+        const auto gather = [&](char* out) {
             std::size_t n = 0;
             for (const char c : s) {
-                kept[n] = c;
+                out[n] = c;
                 n += c != removed ? 1 : 0;
             }
-            return std::string(kept, n);
+            return n;
+        };
+        if (s.size() <= 64) {
+            char kept[64];
+            return std::string(kept, gather(kept));
         }
         std::string result(s.size(), '\0');
-        char* out = result.data();
-        for (const char c : s) {
-            *out = c;
-            out += c != removed ? 1 : 0;
-        }
-        result.resize(static_cast<std::size_t>(out - result.data()));
+        result.resize(gather(result.data()));
         return result;
     }
     if (mode == CaseMode::IgnoreAsciiCase) {
