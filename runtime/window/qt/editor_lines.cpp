@@ -71,11 +71,19 @@ bool EditorWidget::set_text(const QString& text) {
         QTextDocument* doc = document();
         const bool undo = doc->isUndoRedoEnabled();
         doc->setUndoRedoEnabled(false);  // forgets every undo step
+        // The vertical scroll bar is shown before the old text goes. Shown only once a long
+        // text is in, it would narrow the editor, and Qt lays out every line anew when the
+        // width changes, giving each its own QTextLayout (27,000 of them for a long source).
+        // Shown first, the width changes while the short old text is there, or after the load
+        // when the new text is too short to need the bar.
+        const Qt::ScrollBarPolicy bar = verticalScrollBarPolicy();
+        if (bar == Qt::ScrollBarAsNeeded) setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         QTextCursor insertion(doc);
         insertion.beginEditBlock();
         doc->clear();
         insertion.insertText(lines, format);
         insertion.endEditBlock();
+        setVerticalScrollBarPolicy(bar);
         doc->setUndoRedoEnabled(undo);
         doc->setModified(false);
     }
