@@ -175,7 +175,120 @@ std::string classify_operand_shape(AssemblyContext& ctx, std::string_view operan
     return std::string(classify_shape(ctx, operand, ByteSet(operand), rec, storage));
 }
 
+namespace {
+
+// A byte of a plain operand's name or number: a lower-case letter, a digit, "_" or ".".
+bool is_plain_byte(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '.';
+}
+
+}  // namespace
+
+bool resolve_plain_operand(AssemblyContext& ctx, std::string_view operand) {
+    std::size_t begin = 0;
+    std::size_t end = operand.size();
+    while (begin < end && operand[begin] == ' ') {
+        ++begin;
+    }
+    while (end > begin && operand[end - 1] == ' ') {
+        --end;
+    }
+    const std::string_view full = operand.substr(begin, end - begin);
+    std::size_t at = 0;
+    const bool hash = at < full.size() && full[at] == '#';
+    at += hash ? 1 : 0;
+    const bool dollar = at < full.size() && full[at] == '$';
+    at += dollar ? 1 : 0;
+    char index = 0;  // 'x' or 'y' after a comma
+    std::size_t core_end = full.size();
+    if (full.size() >= 2 && full[full.size() - 2] == ',' && (full.back() == 'x' || full.back() == 'y')) {
+        index = full.back();
+        core_end -= 2;
+    }
+    if (at >= core_end) {
+        return false;
+    }
+    for (std::size_t i = at; i < core_end; ++i) {
+        if (!is_plain_byte(full[i])) {
+            return false;
+        }
+    }
+    // The shape, as classify_operand_shape finds it: ",y" and ",x" first, then "#$", then "$".
+    const auto length = static_cast<int32_t>(full.size());
+    int32_t mode = Plain;
+    if (index == 'y') {
+        mode = AbsoluteY;
+    } else if (index == 'x') {
+        mode = length > 3 ? AbsoluteX : ZeroPageIndexed;
+    } else if (hash && dollar) {
+        mode = Immediate;
+    } else if (dollar) {
+        mode = length > 3 ? Absolute : ZeroPage;
+    }
+    // The name looked up is the operand before its comma.
+    const std::string_view name = full.substr(0, core_end);
+
+    const int32_t v = ctx.variables.empty() ? -1 : ctx.symbols.variable(name);
+    const int32_t l = v >= 0 || ctx.labels.empty() ? -1 : ctx.symbols.label(name);
+    int32_t value = 0;
+    int32_t size = 0;
+    if (v < 0 && l < 0) {
+        value = literal_value(ctx, name);
+        if (value == 0 && name.find('0') == std::string_view::npos) {
+            return false;  // refused, with its message, by the full resolution
+        }
+        if (dollar) {
+            // Every byte but "$", "#", ",", "x" and "y" counts (a plain operand has no parentheses).
+            int32_t counted = 0;
+            for (const char c : full) {
+                counted += c != '$' && c != '#' && c != ',' && c != 'x' && c != 'y' ? 1 : 0;
+            }
+            size = counted > 2 ? 2 : 1;
+        } else {
+            size = value > 255 ? 2 : 1;
+        }
+    }
+
+    ctx.current_mode = mode;
+    StatementEntry& rec = current_record(ctx);
+    rec.shape_mode = static_cast<int8_t>(mode);
+    rec.shape_empty = 0;
+    rec.mode = mode;
+    set_operand(ctx, rec, full);
+    if (v >= 0) {
+        const VariableEntry& variable = ctx.variables[v];
+        rec.value = variable.value;
+        rec.operand_size = static_cast<int8_t>(variable.size);
+        rec.zero_page = (mode == ZeroPage || mode == Plain) && variable.immediate == 0 ? 1 : 0;
+        rec.plain_operand = 0;
+        rec.operand_kind = OperandNumber;
+        return true;
+    }
+    if (!ctx.labels.empty() && index == 0) {
+        rec.label = l;  // the record's operand is this name
+    }
+    if (l >= 0) {
+        rec.value = ctx.labels[l].ordinal;  // replaced by the address once it is known
+        rec.zero_page = 0;
+        rec.operand_size = 2;
+        rec.plain_operand = 1;
+        rec.operand_kind = OperandLabel;
+        return true;
+    }
+    rec.value = value;
+    rec.operand_size = static_cast<int8_t>(size);
+    rec.operand_kind = OperandNumber;
+    rec.plain_operand = dollar ? 0 : 1;
+    return true;
+}
+
 void resolve_operand(AssemblyContext& ctx, std::string_view operand) {
+    if (!resolve_plain_operand(ctx, operand)) {
+        resolve_operand_in_full(ctx, operand);
+    }
+}
+
+void resolve_operand_in_full(AssemblyContext& ctx, std::string_view operand) {
     StatementEntry& rec = current_record(ctx);
     std::string full = remove_text(operand, " ");
     const ByteSet bytes(full);
