@@ -237,16 +237,8 @@ bool resolve_plain_operand(AssemblyContext& ctx, std::string_view operand) {
         if (value == 0 && name.find('0') == std::string_view::npos) {
             return false;  // refused, with its message, by the full resolution
         }
-        if (dollar) {
-            // Every byte but "$", "#", ",", "x" and "y" counts (a plain operand has no parentheses).
-            int32_t counted = 0;
-            for (const char c : full) {
-                counted += c != '$' && c != '#' && c != ',' && c != 'x' && c != 'y' ? 1 : 0;
-            }
-            size = counted > 2 ? 2 : 1;
-        } else {
-            size = value > 255 ? 2 : 1;
-        }
+        // number_operand_size without the byte set: "$" is the only marker a plain operand can hold.
+        size = dollar ? (length_without(full, "$#,yx)(") > 2 ? 2 : 1) : (value > 255 ? 2 : 1);
     }
 
     ctx.current_mode = mode;
