@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "app/cli_expanded_source.h"
 #include "app/cli_listing.h"
@@ -232,12 +233,11 @@ int run_tarvok_asm(const std::vector<std::string>& args, std::ostream& out, std:
         err << "tarvok-asm: the window layer could not be started\n";
         return ExitUsage;
     }
-    if (!set_control_text(MainEditorId, file.text)) {
+    // The editor takes the text over: no copy of it is made.
+    if (!set_control_text(MainEditorId, std::move(file.text))) {
         err << too_long_text(options.source);
         return ExitUsage;
     }
-    // The editor has its own copy now: the memory goes back for the assembly to use.
-    std::string().swap(file.text);
     set_control_file_name(CurrentSourceField, options.source);
     set_control_state(ProgressBar, 0);
 

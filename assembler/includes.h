@@ -27,6 +27,10 @@ inline constexpr std::size_t MaxIncludeDepth = 16;
 // editor when one is there, else as given (it then cannot be opened).
 std::string include_file_path(std::string_view name, const SourceDocument& doc);
 
+// Where the next "include" starts in a lower-cased text, at or after from; npos when there is
+// none.
+std::size_t find_include_word(std::string_view text, std::size_t from);
+
 // A stretch of the expanded text that came from one include directive: the file's name as the
 // directive gave it, and its lines (those of anything it included in turn among them).
 struct IncludedPart {
@@ -48,8 +52,9 @@ public:
     // are never assembled. An error shows its box, sets error and ends the expansion; a source
     // file that cannot be found is reported and the scan goes on.
     void expand();
-    // The editor's lines as get_editor_lines gives them: the text the scan read last, handed over
-    // when the editor has not changed since (so that the next step need not read it again).
+    // The editor's lines as get_editor_lines gives them, lower-cased: the text the scan read last,
+    // handed over when the editor has not changed since (so that the next step need not read it
+    // again).
     std::string editor_lines();
     // When a directive was expanded: the editor text back as it stood before the run, the error
     // flag cleared (the box has been shown), "Current Source" showing the loaded source again and
@@ -85,7 +90,7 @@ private:
     TemporaryFile saved_;
     std::vector<OpenInclude> open_;
     std::vector<IncludedPart> parts_;
-    std::string lines_;         // the editor's lines as the scan read them last
+    std::string lines_;         // the editor's lines as the scan read them last, lower-cased
     bool lines_current_ = false;  // lines_ is what the editor holds now
 };
 

@@ -36,6 +36,10 @@ FileHandle open_file(std::string_view path, SourceFile& result) {
     return file;
 }
 
+// The blocks a source file is judged in: what follows a zero byte is looked at up to the end of
+// its block, and a full block is taken to go on.
+constexpr std::size_t ZeroBlock = 65536;
+
 }  // namespace
 
 SourceFile read_source_file(std::string_view path, int32_t limit) {
@@ -44,34 +48,41 @@ SourceFile read_source_file(std::string_view path, int32_t limit) {
     if (!file) {
         return result;
     }
-    // At most two bytes per character (CR LF): more bytes than that cannot fit.
+    // At most two bytes per character (CR LF): more bytes than that cannot fit. Nothing past the
+    // block that holds the first byte too many decides anything.
     const std::size_t most = 2 * static_cast<std::size_t>(limit < 0 ? 0 : limit);
-    // Room for the whole file at once, so that the text is not copied as it grows.
-    if (const int64_t size = file.size(); size > 0) {
-        result.text.reserve(std::min(static_cast<std::size_t>(size), most + 1));
-    }
-    std::array<char, 65536> buffer{};
+    const std::size_t cap = (most / ZeroBlock + 1) * ZeroBlock;
+    // The file is read straight into the text, all of it in one read where its size is known (one
+    // byte more, so that the read itself finds the end); a file longer than it said grows the text
+    // a block at a time.
+    std::string& text = result.text;
+    const int64_t size = file.size();
+    text.resize(std::min(size > 0 ? static_cast<std::size_t>(size) + 1 : ZeroBlock, cap));
+    std::size_t total = 0;
     for (;;) {
-        const std::size_t n = file.read_bytes(buffer.data(), buffer.size());
-        const void* zero = n > 0 ? std::memchr(buffer.data(), 0, n) : nullptr;
-        const std::size_t take =
-            zero != nullptr ? static_cast<std::size_t>(static_cast<const char*>(zero) - buffer.data()) : n;
-        result.text.append(buffer.data(), take);
-        if (result.text.size() > most) {
-            result.status = SourceFileStatus::TooLong;
-            result.text.clear();
-            return result;
-        }
-        if (zero != nullptr) {
-            // Only the rest of this block is looked at; a file that goes on past it has more text.
-            const std::string_view rest(buffer.data() + take, n - take);
-            result.text_after_zero = rest.find_first_not_of('\0') != std::string_view::npos || n == buffer.size();
+        const std::size_t want = text.size() - total;
+        const std::size_t n = file.read_bytes(text.data() + total, want);
+        total += n;
+        if (n < want || total == cap) {
             break;
         }
-        if (n < buffer.size()) {
-            break;
-        }
+        text.resize(std::min(total + ZeroBlock, cap));
     }
+    const auto* zero = static_cast<const char*>(std::memchr(text.data(), 0, total));
+    const std::size_t end = zero != nullptr ? static_cast<std::size_t>(zero - text.data()) : total;
+    if (end > most) {
+        result.status = SourceFileStatus::TooLong;
+        std::string().swap(text);
+        return result;
+    }
+    if (zero != nullptr) {
+        // Only the rest of the zero byte's block is looked at; a file that fills it has more text.
+        const std::size_t block_end = std::min(total, (end / ZeroBlock + 1) * ZeroBlock);
+        const std::string_view rest(text.data() + end, block_end - end);
+        result.text_after_zero = rest.find_first_not_of('\0') != std::string_view::npos ||
+                                 block_end - end / ZeroBlock * ZeroBlock == ZeroBlock;
+    }
+    text.resize(end);
     result.status = SourceFileStatus::Read;
     return result;
 }

@@ -90,12 +90,13 @@ BlockMarks block_marks(std::string_view text, std::size_t block) {
 
 }  // namespace
 
-void read_source_lines(AssemblyContext& ctx) { read_source_lines(ctx, get_editor_lines(MainEditorId)); }
+void read_source_lines(AssemblyContext& ctx) {
+    read_source_lines(ctx, get_editor_lines(MainEditorId, lower_bytes));
+}
 
-void read_source_lines(AssemblyContext& ctx, std::string editor_lines) {
-    // The whole text in one read, lower-cased in one pass; each line is a view into it.
-    ctx.source_text = std::move(editor_lines);
-    lower_text_in_place(ctx.source_text);
+void read_source_lines(AssemblyContext& ctx, std::string lower_lines) {
+    // The whole text in one read, lower-cased as it was read; each line is a view into it.
+    ctx.source_text = std::move(lower_lines);
     const std::string_view text = ctx.source_text;
     ctx.lines.clear();
     ctx.lines.reserve(static_cast<std::size_t>(ctx.line_count) + 1);

@@ -11,8 +11,8 @@ namespace tarvok {
 // ctx.lines, and classifies lines holding "*=" as StartCandidate and other lines holding "=" as
 // Assignment (after an include expansion, lines holding "include" as IncludeLine).
 void read_source_lines(AssemblyContext& ctx);
-// The same with the editor's lines already read (as get_editor_lines gives them).
-void read_source_lines(AssemblyContext& ctx, std::string editor_lines);
+// The same with the editor's lines already read (as get_editor_lines gives them), lower-cased.
+void read_source_lines(AssemblyContext& ctx, std::string lower_lines);
 
 // Marks blank lines and lines whose first character other than blank and tab is ";" Consumed.
 void mark_blank_lines(AssemblyContext& ctx);

@@ -244,16 +244,14 @@ std::string text_pad_left(std::string_view s, int32_t n, std::string_view fill) 
     return result;
 }
 
-void lower_text_in_place(std::string& s) {
+void lower_bytes(char* to, const char* from, std::size_t n) {
     // Sixteen bytes at a time with SSE2, then eight at a time: in each byte, h is its low seven
-    // bits, and adding 0x80 - n to h sets the byte's top bit exactly when h >= n, without a carry
+    // bits, and adding 0x80 - b to h sets the byte's top bit exactly when h >= b, without a carry
     // into the next byte. A byte is lowered when it is below 0x80 with h in 0x41-0x5A, or from
     // 0x80 on with h in 0x40-0x5E (bytes 0xC0-0xDE); bit 0x20 is clear in all of them, so setting
     // it adds 0x20.
     constexpr uint64_t Ones = 0x0101010101010101u;
     constexpr uint64_t Top = 0x80 * Ones;
-    char* p = s.data();
-    const std::size_t n = s.size();
     std::size_t i = 0;
 #if defined(__SSE2__)
     // Sixteen bytes at a time: a byte is in a range of k values from b on when b's distance to it,
@@ -264,16 +262,16 @@ void lower_text_in_place(std::string& s) {
     const __m128i below_1f = _mm_set1_epi8(static_cast<char>(0x80 + 0x1F));
     const __m128i bit_20 = _mm_set1_epi8(0x20);
     for (; i + 16 <= n; i += 16) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
         const __m128i ascii = _mm_cmplt_epi8(_mm_add_epi8(x, to_41), below_1a);
         const __m128i high = _mm_cmplt_epi8(_mm_add_epi8(x, to_c0), below_1f);
         const __m128i lowered = _mm_or_si128(x, _mm_and_si128(_mm_or_si128(ascii, high), bit_20));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), lowered);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), lowered);
     }
 #endif
     for (; i + 8 <= n; i += 8) {
         uint64_t x;
-        std::memcpy(&x, p + i, 8);
+        std::memcpy(&x, from + i, 8);
         const uint64_t h = x & ~Top;
         const uint64_t from_41 = h + (0x80 - 0x41) * Ones;
         const uint64_t from_5b = h + (0x80 - 0x5B) * Ones;
@@ -282,13 +280,16 @@ void lower_text_in_place(std::string& s) {
         const uint64_t ascii = ~x & from_41 & ~from_5b;
         const uint64_t high = x & from_40 & ~from_5f;
         x |= ((ascii | high) & Top) >> 2;
-        std::memcpy(p + i, &x, 8);
+        std::memcpy(to + i, &x, 8);
     }
     for (; i < n; ++i) {
-        const auto b = static_cast<unsigned char>(p[i]);
-        if ((b >= 0x41 && b <= 0x5A) || (b >= 0xC0 && b <= 0xDE)) p[i] = static_cast<char>(b + 0x20);
+        const auto b = static_cast<unsigned char>(from[i]);
+        const bool lowered = (b >= 0x41 && b <= 0x5A) || (b >= 0xC0 && b <= 0xDE);
+        to[i] = static_cast<char>(lowered ? b + 0x20 : b);
     }
 }
+
+void lower_text_in_place(std::string& s) { lower_bytes(s.data(), s.data(), s.size()); }
 
 std::string lower_text(std::string_view s) {
     std::string result(s);

@@ -5,6 +5,7 @@
 // Every primitive runs in time linear in the length of its texts, so a 1,000,000-byte editor text
 // can pass through them cheaply.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -117,6 +118,8 @@ std::string text_pad_left(std::string_view s, int32_t n, std::string_view fill =
 std::string lower_text(std::string_view s);
 // lower_text on s itself.
 void lower_text_in_place(std::string& s);
+// lower_text from the n bytes at from into the n bytes at to, in one pass; to may be from itself.
+void lower_bytes(char* to, const char* from, std::size_t n);
 
 // Raises 0x61-0x7A and 0xE0-0xFF by subtracting 0x20; every other byte stays.
 std::string upper_text(std::string_view s);

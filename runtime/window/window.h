@@ -144,6 +144,10 @@ std::string get_control_text(int32_t id);
 // line break; "" empties it. False when the editor would hold more than its limit (it keeps its
 // text then).
 bool set_control_text(int32_t id, std::string_view text);
+// set_control_text for a string the caller gives up: an editor takes over its memory instead of
+// copying a long text (a text over the limit may stay behind in the string).
+bool set_control_text(int32_t id, std::string&& text);
+inline bool set_control_text(int32_t id, const char* text) { return set_control_text(id, std::string_view(text)); }
 // Field: shows a file name, given as the file system spells it (UTF-8 on Linux) rather than as
 // Latin-1 text; get_control_text then gives those bytes back. False for any other control.
 bool set_control_file_name(int32_t id, std::string_view path);
@@ -163,6 +167,11 @@ std::string get_item_text(int32_t id, int32_t index);
 // gives them, each followed by "\n": the whole text in one read, in time linear in its length.
 // "" for a control that is no editor.
 std::string get_editor_lines(int32_t id);
+// Writes the n bytes at from, changed or as they are, into the n bytes at to (which may be from).
+using ByteCopy = void (*)(char* to, const char* from, std::size_t n);
+// get_editor_lines with every byte written through copy: the pass that reads the text out of the
+// editor changes it too (lower-cases it, say), instead of a second pass over the copy.
+std::string get_editor_lines(int32_t id, ByteCopy copy);
 // List box: replace the item. Editor: replace the characters of the line, not its line break.
 void set_item_text(int32_t id, int32_t index, std::string_view text);
 

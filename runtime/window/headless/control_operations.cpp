@@ -2,6 +2,7 @@
 // boxes and tab strips a list of items with one selected; progress bars a position within their
 // range; editors follow the editor line model.
 #include <algorithm>
+#include <utility>
 
 #include "runtime/window/headless/layer_state.h"
 #include "runtime/window/headless/line_breaks.h"
@@ -67,6 +68,17 @@ bool set_control_text(int32_t id, std::string_view text) {
         return true;
     }
     if (control->editor) return control->editor->set_text(text);
+    return false;
+}
+
+bool set_control_text(int32_t id, std::string&& text) {
+    ControlRecord* control = find_control(id);
+    if (control == nullptr) return false;
+    if (keeps_window_text(control->kind)) {
+        control->text = std::move(text);
+        return true;
+    }
+    if (control->editor) return control->editor->set_text(std::move(text));
     return false;
 }
 
@@ -151,6 +163,12 @@ std::string get_editor_lines(int32_t id) {
     const ControlRecord* control = find_control(id);
     if (control == nullptr || !control->editor) return "";
     return control->editor->lines_text();
+}
+
+std::string get_editor_lines(int32_t id, ByteCopy copy) {
+    const ControlRecord* control = find_control(id);
+    if (control == nullptr || !control->editor) return "";
+    return control->editor->lines_text(copy);
 }
 
 void set_item_text(int32_t id, int32_t index, std::string_view text) {

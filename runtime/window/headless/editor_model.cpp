@@ -1,6 +1,7 @@
 #include "runtime/window/headless/editor_model.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "runtime/window/headless/line_breaks.h"
@@ -9,8 +10,14 @@ namespace tarvok::headless {
 
 // ---- The text as a whole ------------------------------------------------------------------------
 
-bool EditorModel::set_text(std::string_view text) {
-    std::string normal = normalise_line_breaks(text);
+bool EditorModel::set_text(std::string_view text) { return adopt_text(normalise_line_breaks(text)); }
+
+bool EditorModel::set_text(std::string&& text) {
+    normalise_line_breaks_in_place(text);
+    return adopt_text(std::move(text));
+}
+
+bool EditorModel::adopt_text(std::string&& normal) {
     if (normal.size() > static_cast<std::size_t>(limit_)) return false;
     text_ = std::move(normal);
     colours_.reset(text_.size(), 0);
@@ -43,6 +50,25 @@ std::string EditorModel::lines_text() const {
     lines.reserve(text_.size() + 2);
     lines += text_;
     lines += "\n\n";
+    return lines;
+}
+
+std::string EditorModel::lines_text(ByteCopy copy) const {
+    const bool none = line_count() == 0;
+    const std::string_view text = none ? std::string_view() : std::string_view(text_);
+    const std::string_view breaks = none ? "\n" : "\n\n";
+    std::string lines;
+    lines.reserve(text.size() + breaks.size());
+    // Piece by piece through a small buffer that stays in the cache: the result's memory is
+    // written once, with no filling beforehand.
+    std::array<char, 2048> buffer;
+    for (const std::string_view part : {text, breaks}) {
+        for (std::size_t at = 0; at < part.size(); at += buffer.size()) {
+            const std::size_t n = std::min(buffer.size(), part.size() - at);
+            copy(buffer.data(), part.data() + at, n);
+            lines.append(buffer.data(), n);
+        }
+    }
     return lines;
 }
 

@@ -27,6 +27,10 @@ public:
     // Replaces the whole text (any line breaks); "" empties it and forgets that lines were added.
     // False, keeping the old text, when the new one is longer than the limit.
     bool set_text(std::string_view text);
+    // set_text that takes over the string's memory, its breaks made "\n" in place: no copy of a
+    // long text is made. A text over the limit stays in the string (breaks made "\n").
+    bool set_text(std::string&& text);
+    bool set_text(const char* text) { return set_text(std::string_view(text)); }
     void clear();
 
     // ---- The line model -------------------------------------------------------------------------
@@ -35,6 +39,8 @@ public:
     std::string line_text(int32_t line) const;  // "" past the last line
     // Lines 0 to line_count() (the one past the last is ""), each followed by "\n".
     std::string lines_text() const;
+    // lines_text with every byte written through copy.
+    std::string lines_text(ByteCopy copy) const;
     // Appends text as a new line (a line break first when the editor holds text or a line).
     bool append_line(std::string_view text);
     // Puts text and a line break at the start of an existing line; appends past the last line.
@@ -81,6 +87,8 @@ private:
     int32_t range_start(int32_t line, int32_t column) const;
     int32_t range_end(int32_t end_line, int32_t end_column) const;
     int32_t clamp_position(int64_t position) const;
+    // set_text once the breaks are "\n".
+    bool adopt_text(std::string&& normal);
     // Replaces count characters at position with text (breaks already "\n"); records an undo step.
     bool edit(int32_t position, int32_t count, std::string_view text);
     // The raw replacement with the given colours; keeps the line index in step.

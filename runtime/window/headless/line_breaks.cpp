@@ -1,5 +1,7 @@
 #include "runtime/window/headless/line_breaks.h"
 
+#include <cstring>
+
 namespace tarvok::headless {
 
 std::string normalise_line_breaks(std::string_view text) {
@@ -18,6 +20,25 @@ std::string normalise_line_breaks(std::string_view text) {
     }
     out.append(text.substr(copied));
     return out;
+}
+
+void normalise_line_breaks_in_place(std::string& text) {
+    std::size_t cr = text.find('\r');
+    if (cr == std::string::npos) return;
+    // The text between carriage returns moves down in one piece over the bytes dropped so far.
+    char* const data = text.data();
+    const std::size_t size = text.size();
+    std::size_t kept = cr;  // bytes of the result so far
+    while (cr != std::string::npos) {
+        data[kept++] = '\n';
+        std::size_t next = cr + 1;
+        if (next < size && data[next] == '\n') ++next;  // CR LF is one break
+        cr = text.find('\r', next);
+        const std::size_t end = cr == std::string::npos ? size : cr;
+        std::memmove(data + kept, data + next, end - next);
+        kept += end - next;
+    }
+    text.resize(kept);
 }
 
 std::string with_crlf_breaks(std::string_view text) {

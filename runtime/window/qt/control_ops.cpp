@@ -137,6 +137,9 @@ bool set_control_text(int32_t id, std::string_view text) {
     }
 }
 
+// The editor widget holds its text in its own form: the string is read like any other.
+bool set_control_text(int32_t id, std::string&& text) { return set_control_text(id, std::string_view(text)); }
+
 bool set_control_file_name(int32_t id, std::string_view path) {
     ControlRecord* record = find_control(id);
     if (record == nullptr || record->kind != ControlKind::TextField) return false;
@@ -254,6 +257,13 @@ std::string get_editor_lines(int32_t id) {
     lines.reserve(static_cast<std::size_t>(bytes.size()) + 2);
     lines.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     lines.append("\n\n");
+    return lines;
+}
+
+// The text comes out of the widget as a fresh string already: it is changed where it is.
+std::string get_editor_lines(int32_t id, ByteCopy copy) {
+    std::string lines = get_editor_lines(id);
+    copy(lines.data(), lines.data(), lines.size());
     return lines;
 }
 

@@ -68,5 +68,26 @@ TEST(TextCase, EveryByteChangesAtMostOnceAndLengthStays) {
     EXPECT_EQ(raised_changes, 26 + 32);
 }
 
+// Lowering from one buffer into another gives lower_text, byte for byte as each byte alone is
+// lowered, at every length and alignment (sixteen, eight and single bytes at a time), and leaves
+// the source as it was.
+TEST(TextCase, LoweringIntoAnotherBufferGivesLowerText) {
+    std::string all;
+    for (int round = 0; round < 2; ++round) {
+        for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b * 7 + round));
+    }
+    for (std::size_t from = 0; from < 4; ++from) {
+        for (std::size_t n = 0; n <= 80; ++n) {
+            const std::string source = all.substr(from * 61, n);
+            std::string expected;
+            for (const char c : source) expected += lower_text(std::string(1, c));
+            std::string lowered(n + 2, '#');
+            lower_bytes(lowered.data() + 1, source.data(), n);
+            EXPECT_EQ(lowered, "#" + expected + "#") << from << " " << n;
+            EXPECT_EQ(source, all.substr(from * 61, n));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarvok

@@ -3,6 +3,10 @@
 // character limit's default.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "runtime/window/headless/editor_model.h"
 
 namespace tarvok::headless {
@@ -117,6 +121,45 @@ TEST(EditorModel, TheLimitAndItsDefault) {
     EXPECT_EQ(editor.text(), "234");
     editor.set_limit(0);
     EXPECT_EQ(editor.limit(), EditorTextLimit) << "0 or less restores the default";
+}
+
+// A text handed over gives what a copy of it gives: the same text, lines and answer at the limit
+// (the old text stays when it is refused), over every kind of line break; and a long text is
+// taken over in place, not copied.
+TEST(EditorModel, ATextHandedOverIsTakenAsACopyOfItIs) {
+    std::vector<std::string> texts = {"",       "a",       "\r",      "\n",         "\r\n",      "\n\r",
+                                      "\r\r\n",  "a\rb\r",  "a\r\nb",   "a\nb\r\nc\rd", "abcdefgh\r\n",
+                                      "abcdefghi", "abcdefghij", "\r\n\r\n\r\n\r\n\r\n\r\n"};
+    std::mt19937 random(11);
+    const std::string bytes = "ab\r\n";
+    for (int n = 0; n < 500; ++n) {
+        std::string text;
+        for (auto length = random() % 24; length > 0; --length) text += bytes[random() % bytes.size()];
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(::testing::PrintToString(text));
+        EditorModel copied;
+        EditorModel taken;
+        for (EditorModel* editor : {&copied, &taken}) {
+            ASSERT_TRUE(editor->set_text("old"));
+            editor->set_limit(8);
+        }
+        const bool copied_fits = copied.set_text(std::string_view(text));
+        EXPECT_EQ(taken.set_text(std::string(text)), copied_fits);
+        EXPECT_EQ(taken.text(), copied.text());
+        EXPECT_EQ(taken.line_count(), copied.line_count());
+    }
+    for (const char* line_break : {"\n", "\r\n"}) {
+        std::string text;
+        for (int i = 0; i < 100; ++i) text += "lda #" + std::to_string(i) + line_break;
+        const char* const memory = text.data();
+        EditorModel editor;
+        ASSERT_TRUE(editor.set_text(std::move(text)));
+        EXPECT_EQ(editor.text().data(), memory);
+        EXPECT_EQ(editor.line_count(), 101);
+        EXPECT_EQ(editor.line_text(99), "lda #99");
+    }
 }
 
 TEST(EditorModel, LineBreaksOfTypedText) {
