@@ -4,6 +4,7 @@
 
 #include "assembler/literals.h"
 #include "assembler/messages.h"
+#include "codegen/operand_forms.h"
 #include "runtime/text/text.h"
 #include "runtime/window/window.h"
 
@@ -46,22 +47,45 @@ inline void apply_byte_selection(const ByteSet& bytes, std::string_view& name, s
 // Length of the text without any of the given bytes (removing one byte value after the other
 // leaves the same text in any order).
 int32_t length_without(std::string_view text, std::string_view removed) {
+    const ByteSet gone(removed);
     int32_t n = 0;
     for (const char c : text) {
-        n += removed.find(c) == std::string_view::npos ? 1 : 0;
+        n += gone.has(c) ? 0 : 1;
     }
     return n;
 }
 
-// Bytes a number operand needs, judged by how it was written.
-int32_t number_operand_size(std::string_view full, const ByteSet& bytes, int32_t value) {
-    if (bytes.has('$')) {
+// Bytes a number operand needs, judged by how it was written: with "$" (dollar), with "%"
+// (binary) or neither.
+int32_t number_operand_size(std::string_view full, bool dollar, bool binary, int32_t value) {
+    if (dollar) {
         return length_without(full, "$#,yx)(") > 2 ? 2 : 1;
     }
-    if (bytes.has('%')) {
+    if (binary) {
         return length_without(full, "#,yx()%") > 8 ? 2 : 1;
     }
     return value > 255 ? 2 : 1;
+}
+
+// The byte of a number a byte selection picks.
+int32_t selected_byte(int32_t byte_select, int32_t value) {
+    if (byte_select == SelectLow) {
+        return value & 0xFF;
+    }
+    if (byte_select == SelectHigh) {
+        return (value >> 8) & 0xFF;
+    }
+    return value;
+}
+
+// The record of an instruction written without an operand.
+void set_no_operand(StatementEntry& rec) {
+    rec.value = -1;
+    rec.mode = NoOperandMode;
+    rec.operand_length = 0;
+    rec.plain_operand = 0;
+    rec.shape_mode = Plain;  // the shape of ""
+    rec.shape_empty = 1;
 }
 
 // The shape of an operand (classify_operand_shape) whose bytes are all in the set. The stripped
@@ -175,93 +199,59 @@ std::string classify_operand_shape(AssemblyContext& ctx, std::string_view operan
     return std::string(classify_shape(ctx, operand, ByteSet(operand), rec, storage));
 }
 
-namespace {
-
-// A byte of a plain operand's name or number: a lower-case letter, a digit, "_" or ".".
-bool is_plain_byte(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '.';
-}
-
-}  // namespace
-
 bool resolve_plain_operand(AssemblyContext& ctx, std::string_view operand) {
-    std::size_t begin = 0;
-    std::size_t end = operand.size();
-    while (begin < end && operand[begin] == ' ') {
-        ++begin;
+    const std::string_view full = without_blanks_around(operand);
+    if (full.empty()) {
+        set_no_operand(current_record(ctx));
+        return true;
     }
-    while (end > begin && operand[end - 1] == ' ') {
-        --end;
-    }
-    const std::string_view full = operand.substr(begin, end - begin);
-    std::size_t at = 0;
-    const bool hash = at < full.size() && full[at] == '#';
-    at += hash ? 1 : 0;
-    const bool dollar = at < full.size() && full[at] == '$';
-    at += dollar ? 1 : 0;
-    char index = 0;  // 'x' or 'y' after a comma
-    std::size_t core_end = full.size();
-    if (full.size() >= 2 && full[full.size() - 2] == ',' && (full.back() == 'x' || full.back() == 'y')) {
-        index = full.back();
-        core_end -= 2;
-    }
-    if (at >= core_end) {
+    OperandForm form;
+    if (!read_operand_form(full, form)) {
         return false;
     }
-    for (std::size_t i = at; i < core_end; ++i) {
-        if (!is_plain_byte(full[i])) {
-            return false;
-        }
-    }
-    // The shape, as classify_operand_shape finds it: ",y" and ",x" first, then "#$", then "$".
-    const auto length = static_cast<int32_t>(full.size());
-    int32_t mode = Plain;
-    if (index == 'y') {
-        mode = AbsoluteY;
-    } else if (index == 'x') {
-        mode = length > 3 ? AbsoluteX : ZeroPageIndexed;
-    } else if (hash && dollar) {
-        mode = Immediate;
-    } else if (dollar) {
-        mode = length > 3 ? Absolute : ZeroPage;
-    }
-    // The name looked up is the operand before its comma.
-    const std::string_view name = full.substr(0, core_end);
-
-    const int32_t v = ctx.variables.empty() ? -1 : ctx.symbols.variable(name);
-    const int32_t l = v >= 0 || ctx.labels.empty() ? -1 : ctx.symbols.label(name);
+    const int32_t v = ctx.variables.empty() ? -1 : ctx.symbols.variable(form.name);
+    const int32_t l = v >= 0 || ctx.labels.empty() ? -1 : ctx.symbols.label(form.name);
+    const bool selected = form.byte_select != SelectNone;
     int32_t value = 0;
     int32_t size = 0;
     if (v < 0 && l < 0) {
-        value = literal_value(ctx, name);
-        if (value == 0 && name.find('0') == std::string_view::npos) {
+        value = literal_value(ctx, form.name);
+        if (value == 0 && form.name.find('0') == std::string_view::npos) {
             return false;  // refused, with its message, by the full resolution
         }
-        // number_operand_size without the byte set: "$" is the only marker a plain operand can hold.
-        size = dollar ? (length_without(full, "$#,yx)(") > 2 ? 2 : 1) : (value > 255 ? 2 : 1);
+        size = number_operand_size(form.full, form.dollar, form.binary, value);
+        value = selected_byte(form.byte_select, value);
+        size = selected ? 1 : size;
     }
 
-    ctx.current_mode = mode;
+    ctx.current_mode = form.mode;
     StatementEntry& rec = current_record(ctx);
-    rec.shape_mode = static_cast<int8_t>(mode);
-    rec.shape_empty = 0;
-    rec.mode = mode;
-    set_operand(ctx, rec, full);
+    if (form.expression) {
+        rec.has_expression = 1;
+    } else {
+        rec.shape_mode = static_cast<int8_t>(form.mode);
+        rec.shape_empty = 0;
+    }
+    if (selected) {
+        rec.byte_select = static_cast<int8_t>(form.byte_select);
+    }
+    rec.mode = static_cast<int8_t>(form.mode);
+    set_operand(ctx, rec, form.full);
     if (v >= 0) {
         const VariableEntry& variable = ctx.variables[v];
         rec.value = variable.value;
-        rec.operand_size = static_cast<int8_t>(variable.size);
-        rec.zero_page = (mode == ZeroPage || mode == Plain) && variable.immediate == 0 ? 1 : 0;
+        rec.operand_size = static_cast<int8_t>(selected ? 1 : variable.size);
+        rec.zero_page = (form.mode == ZeroPage || form.mode == Plain) && variable.immediate == 0 ? 1 : 0;
         rec.plain_operand = 0;
         rec.operand_kind = OperandNumber;
         return true;
     }
-    if (!ctx.labels.empty() && index == 0) {
+    if (!ctx.labels.empty() && form.name.size() == form.full.size()) {
         rec.label = l;  // the record's operand is this name
     }
     if (l >= 0) {
         rec.value = ctx.labels[l].ordinal;  // replaced by the address once it is known
-        rec.zero_page = 0;
+        rec.zero_page = selected ? 1 : 0;
         rec.operand_size = 2;
         rec.plain_operand = 1;
         rec.operand_kind = OperandLabel;
@@ -270,7 +260,7 @@ bool resolve_plain_operand(AssemblyContext& ctx, std::string_view operand) {
     rec.value = value;
     rec.operand_size = static_cast<int8_t>(size);
     rec.operand_kind = OperandNumber;
-    rec.plain_operand = dollar ? 0 : 1;
+    rec.plain_operand = form.dollar || form.binary || form.quoted ? 0 : 1;
     return true;
 }
 
@@ -285,12 +275,7 @@ void resolve_operand_in_full(AssemblyContext& ctx, std::string_view operand) {
     std::string full = remove_text(operand, " ");
     const ByteSet bytes(full);
     if (full.empty()) {
-        rec.value = -1;
-        rec.mode = NoOperandMode;
-        rec.operand_length = 0;
-        rec.plain_operand = 0;
-        rec.shape_mode = Plain;  // the shape of ""
-        rec.shape_empty = 1;
+        set_no_operand(rec);
         return;
     }
 
@@ -377,16 +362,9 @@ void resolve_operand_in_full(AssemblyContext& ctx, std::string_view operand) {
         ctx.error = 1;
         return;
     }
-    int32_t size = number_operand_size(full, bytes, value);
-    if (rec.byte_select == SelectLow) {
-        value &= 0xFF;
-        size = 1;
-    } else if (rec.byte_select == SelectHigh) {
-        value = (value >> 8) & 0xFF;
-        size = 1;
-    }
-    rec.value = value;
-    rec.operand_size = size;
+    const int32_t size = number_operand_size(full, bytes.has('$'), bytes.has('%'), value);
+    rec.value = selected_byte(rec.byte_select, value);
+    rec.operand_size = rec.byte_select != SelectNone ? 1 : size;
     rec.mode = mode;
     rec.operand_kind = OperandNumber;
     rec.plain_operand = !bytes.has('%') && !bytes.has('$') && (!bytes.has('"') || count_text(full, "\"") < 2) &&

@@ -22,16 +22,16 @@ std::string classify_operand_shape(AssemblyContext& ctx, std::string_view operan
 // name without a "0" in it is refused.
 void resolve_operand(AssemblyContext& ctx, std::string_view operand);
 
-// Most operands are plain: a name or number, perhaps with "#" in front, with "$" in front of it,
-// and with ",x" or ",y" after it, blanks only around it. Such an operand holds no operator,
-// quote, parenthesis or byte selection, so each search of the full resolution has one known
-// answer: it is resolved in one look at its bytes, with the same results. False (and nothing
-// changed) for every other operand, and for a number the full resolution refuses.
+// Most operands are of a few common forms (read_operand_form): a name or number with "#", "$",
+// "%", ",x" or ",y", a name plus or minus a term, "<" or ">" before a name, an indirect "(name),y",
+// "(name,x)" or "(name)", a quoted character, or none at all. For each of them every search of
+// the full resolution has one known answer, so it is resolved in one look at its bytes, with the
+// same results. False (and nothing changed) for every other operand, and for a number the full
+// resolution refuses.
 bool resolve_plain_operand(AssemblyContext& ctx, std::string_view operand);
 
-// resolve_operand by the full, general resolution, which every operand shape goes through; a
-// plain operand (a name or number with "#", "$", ",x" or ",y") takes a shorter way to the same
-// results.
+// resolve_operand by the full, general resolution, which every operand shape goes through; an
+// operand of a common form takes a shorter way to the same results (resolve_plain_operand).
 void resolve_operand_in_full(AssemblyContext& ctx, std::string_view operand);
 
 // True for a quoted character c: c between two double quotes or between two backticks.
