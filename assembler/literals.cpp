@@ -5,12 +5,6 @@
 
 namespace tarvok {
 
-namespace {
-
-constexpr int32_t PoundSign = 163;
-
-// The digits as four places: fewer are padded on the left with "0" (worth nothing), more are cut
-// to their first four. Each place is read upper-cased.
 int32_t hex_value(std::string_view digits) {
     if (digits.empty()) {
         return 0;
@@ -34,6 +28,10 @@ int32_t hex_value(std::string_view digits) {
     }
     return value;
 }
+
+namespace {
+
+constexpr int32_t PoundSign = 163;
 
 int32_t binary_value(AssemblyContext& ctx, std::string_view text) {
     const std::string digits = remove_text(text, "%");

@@ -21,6 +21,12 @@ int32_t literal_value(AssemblyContext& ctx, std::string_view text);
 // literal_value of the quoted character c: quote, c, quote.
 int32_t quoted_character_value(AssemblyContext& ctx, char quote, char c);
 
+// The number of up to four hexadecimal digit characters, as literal_value reads the digits after a
+// "$": fewer are padded on the left with "0" (worth nothing), more are cut to their first four, each
+// place is read upper-cased, and any other character counts with its own character code as its
+// digit value.
+int32_t hex_value(std::string_view digits);
+
 // Decimal text of up to four hexadecimal digit characters; any other character counts with its own
 // character code as its digit value.
 std::string hex_to_decimal(std::string_view digits);

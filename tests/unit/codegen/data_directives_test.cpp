@@ -33,6 +33,9 @@ TEST_F(DataTest, DirectivesGiveTheirBytesInTheirOrder) {
         {" text \"HI\"", "48 49"},
         {" text \"a\"b\"", "41 42"},            // inner quotes are dropped
         {" text `@[`", "00 1B"},
+        {" text abc", "01 02"},                 // no quote: screen codes up to the last character
+        {" text `a\"bc`", "42 43"},             // a double quote anywhere chooses character codes
+        {" text \"x`y`z", "58 60 59 60"},       // only the chosen quote is dropped
     };
     for (const auto& row : rows) {
         assemble_quietly(std::string("*=$1000\n") + row.lines);
