@@ -41,6 +41,12 @@ struct SourceLine {
     // Set when "te" or "wo" starts before the first ";": every data word ("text", "byte", "dbyte",
     // "word") holds one of them, so a code field of a line without one holds no data word.
     uint8_t data_word_pair = 0;
+    // The label pass's look at the first word of the line's code, for the statement pass: its
+    // table row, -1 for a label, UnknownRow when the label pass has not looked (or found no word).
+    int8_t word_row = UnknownRow;
+    // Where the first byte other than blank and tab is (text's size when there is none), once
+    // mark_blank_lines has looked at the line; UnknownSize before.
+    uint32_t indent = UnknownSize;
 };
 
 struct VariableEntry {
@@ -68,20 +74,9 @@ using ObjectImage = std::vector<uint16_t>;
 class NameIndex {
 public:
     void clear();
-    // Indexes the names of entries[0..n), which have a `name` field.
+    // Indexes the names of entries[0..n), which have a `name` field (LabelEntry, VariableEntry).
     template <typename Entry>
-    void build(const std::vector<Entry>& entries) {
-        start(entries.size());
-        std::size_t letters = 0;
-        for (const Entry& entry : entries) {
-            letters += entry.name.size();
-        }
-        names_.reserve(letters);
-        for (const Entry& entry : entries) {
-            add(entry.name);
-        }
-        finish();
-    }
+    void build(const std::vector<Entry>& entries);
     // Index of the first / last entry of that name, -1 when there is none.
     int32_t first(std::string_view name) const;
     int32_t last(std::string_view name) const;
@@ -91,9 +86,6 @@ public:
     bool has_repeats() const { return repeats_; }
 
 private:
-    void start(std::size_t count);
-    void add(std::string_view name);
-    void finish();
     std::string_view name_at(uint32_t i) const {
         return std::string_view(names_).substr(starts_[i], starts_[i + 1] - starts_[i]);
     }

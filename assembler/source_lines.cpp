@@ -1,9 +1,9 @@
 #include "assembler/source_lines.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include <algorithm>
+#include <cstring>
 
+#include "assembler/line_marks.h"
 #include "runtime/text/text.h"
 #include "runtime/window/window.h"
 
@@ -21,72 +21,43 @@ bool holds_start_directive(std::string_view text, std::size_t first_equals) {
     return false;
 }
 
-constexpr std::size_t MarkBlock = 16;
-
-// The bytes of one block of sixteen that read_source_lines notes, one bit per byte and kind; a
-// pair bit marks the "t" of "te" or the "w" of "wo".
-struct BlockMarks {
-    uint32_t breaks = 0;
-    uint32_t equals = 0;
-    uint32_t semicolons = 0;
-    uint32_t tabs = 0;
-    uint32_t quotes = 0;
-    uint32_t commas = 0;
-    uint32_t pairs = 0;
-    uint32_t noted = 0;  // equals, semicolons, tabs, quotes and pairs together
+// What the line walk needs of one chunk: where its lines end, and the bytes it notes at them.
+struct ChunkLineMarks {
+    uint64_t breaks;
+    uint64_t first_others;      // the first byte of each line other than blank and tab
+    uint64_t first_semicolons;  // the first ";" of each line
+    uint64_t code_pairs;        // the pairs before the first ";" of their line
+    uint64_t rare;
 };
 
-#if defined(__SSE2__)
-uint32_t bytes_equal(__m128i v, char c) {
-    return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c))));
-}
-#endif
+// Marks each chunk's bytes at their lines: the first of some kind of byte in each line is found
+// for all lines of a chunk at once. With a 1 for each byte that is not of that kind and not a
+// line break, adding a 1 at each line's start carries through the line's first bytes up to the
+// first one of the kind or the line's end; the bits where the carries stop are those bytes (or
+// line breaks), and the bits the carries cleared are the bytes before them. A carry out of a
+// chunk goes on into the next one; the first line starts at the first byte.
+class LineCarries {
+public:
+    ChunkLineMarks next(const ChunkMarks& marks) {
+        const uint64_t starts = marks.breaks << 1;
+        // Blanks and tabs lead to the line's first other byte.
+        const uint64_t blanks = marks.blanks;
+        const uint64_t after_blanks = blanks + (starts | blanks_go_on_);
+        blanks_go_on_ = (after_blanks < blanks ? 1 : 0) | (marks.breaks >> 63);
+        // A line's code is its bytes before its first ";".
+        const uint64_t code = ~(marks.semicolons | marks.breaks);
+        const uint64_t after_code = code + (starts | code_goes_on_);
+        code_goes_on_ = (after_code < code ? 1 : 0) | (marks.breaks >> 63);
+        return ChunkLineMarks{marks.breaks, after_blanks & ~blanks & ~marks.breaks,
+                              after_code & ~code & marks.semicolons, marks.pairs & code & ~after_code, marks.rare};
+    }
 
-BlockMarks block_marks(std::string_view text, std::size_t block) {
-    BlockMarks marks;
-#if defined(__SSE2__)
-    // The pairs need the byte after the block too.
-    if (block + MarkBlock < text.size()) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + block));
-        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + block + 1));
-        marks.breaks = bytes_equal(v, '\n');
-        marks.commas = bytes_equal(v, ',');
-        const __m128i equals = _mm_cmpeq_epi8(v, _mm_set1_epi8('='));
-        const __m128i semicolons = _mm_cmpeq_epi8(v, _mm_set1_epi8(';'));
-        const __m128i tabs = _mm_cmpeq_epi8(v, _mm_set1_epi8('\t'));
-        const __m128i quotes = _mm_cmpeq_epi8(v, _mm_set1_epi8('"'));
-        const __m128i pairs =
-            _mm_or_si128(_mm_and_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('t')), _mm_cmpeq_epi8(next, _mm_set1_epi8('e'))),
-                         _mm_and_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('w')), _mm_cmpeq_epi8(next, _mm_set1_epi8('o'))));
-        marks.noted = static_cast<uint32_t>(_mm_movemask_epi8(
-            _mm_or_si128(_mm_or_si128(_mm_or_si128(equals, semicolons), _mm_or_si128(tabs, quotes)), pairs)));
-        // Most blocks hold none of them: their kinds are sorted out only where one is there.
-        if (marks.noted != 0) {
-            marks.equals = static_cast<uint32_t>(_mm_movemask_epi8(equals));
-            marks.semicolons = static_cast<uint32_t>(_mm_movemask_epi8(semicolons));
-            marks.tabs = static_cast<uint32_t>(_mm_movemask_epi8(tabs));
-            marks.quotes = static_cast<uint32_t>(_mm_movemask_epi8(quotes));
-            marks.pairs = static_cast<uint32_t>(_mm_movemask_epi8(pairs));
-        }
-        return marks;
-    }
-#endif
-    const std::size_t end = block + MarkBlock < text.size() ? block + MarkBlock : text.size();
-    for (std::size_t at = block; at < end; ++at) {
-        const char c = text[at];
-        const char next = at + 1 < text.size() ? text[at + 1] : '\0';
-        const uint32_t bit = uint32_t{1} << (at - block);
-        marks.breaks |= c == '\n' ? bit : 0;
-        marks.equals |= c == '=' ? bit : 0;
-        marks.semicolons |= c == ';' ? bit : 0;
-        marks.tabs |= c == '\t' ? bit : 0;
-        marks.quotes |= c == '"' ? bit : 0;
-        marks.commas |= c == ',' ? bit : 0;
-        marks.pairs |= (c == 't' && next == 'e') || (c == 'w' && next == 'o') ? bit : 0;
-    }
-    marks.noted = marks.equals | marks.semicolons | marks.tabs | marks.quotes | marks.pairs;
-    return marks;
-}
+private:
+    uint64_t blanks_go_on_ = 1;
+    uint64_t code_goes_on_ = 1;
+};
+
+int lowest_bit(uint64_t bits) { return __builtin_ctzll(bits); }
 
 }  // namespace
 
@@ -98,86 +69,114 @@ void read_source_lines(AssemblyContext& ctx, std::string lower_lines) {
     // The whole text in one read, lower-cased as it was read; each line is a view into it.
     ctx.source_text = std::move(lower_lines);
     const std::string_view text = ctx.source_text;
-    ctx.lines.clear();
-    ctx.lines.reserve(static_cast<std::size_t>(ctx.line_count) + 1);
-    ctx.source_commas = 0;
+    // Lines 0..line_count; those the text does not reach stay empty.
+    const int32_t last_line = ctx.line_count;
+    ctx.lines.assign(static_cast<std::size_t>(last_line) + 1, SourceLine{});
+    SourceLine* const lines = ctx.lines.data();
+    uint8_t* const kinds = ctx.line_kind.data();
+    const bool find_includes = ctx.includes_expanded == 1;
+    std::size_t commas = 0;
 
-    // One pass over the text finds every byte that a later step looks for in a line (line breaks,
-    // "=", ";", tabs, commas, double quotes, the pairs of the data words), sixteen at a time, and
-    // notes it at its line.
-    SourceLine current;
-    uint32_t equals = NoMark;  // the first "=" of the current line
-    std::size_t line_start = 0;
-    int32_t i = 0;
-    // Ends the line before the line break at `end`; false once line_count + 1 lines are read.
-    auto end_line = [&](std::size_t end) {
-        current.text = text.substr(line_start, end - line_start);
+    // The line being read, the one past the last line to read, and the first "=" of the line.
+    SourceLine* line = lines;
+    SourceLine* const past_lines = lines + last_line + 1;
+    const char* line_start = text.data();
+    uint32_t equals = NoMark;
+    // Ends the line before `end`, and classifies it by its "=" and "include".
+    const auto end_line = [&](const char* end) {
+        line->text = std::string_view(line_start, static_cast<std::size_t>(end - line_start));
+        if (line->indent == UnknownSize) {
+            line->indent = static_cast<uint32_t>(line->text.size());
+        }
+        uint8_t& kind = kinds[line - lines];
         if (equals != NoMark) {
-            ctx.line_kind[i] = holds_start_directive(current.text, equals) ? StartCandidate : Assignment;
+            kind = holds_start_directive(line->text, equals) ? StartCandidate : Assignment;
+            equals = NoMark;
         }
-        if (ctx.includes_expanded == 1 && find_text(current.text, "include") != 0) {
-            ctx.line_kind[i] = IncludeLine;
+        if (find_includes && line->text.find("include") != std::string_view::npos) {
+            kind = IncludeLine;
         }
-        ctx.lines.push_back(current);
-        current = SourceLine{};
-        equals = NoMark;
         line_start = end + 1;
-        ++i;
-        return i <= ctx.line_count;
+        ++line;
     };
-    // Notes the marks of the block's bytes in `part` (a run of bits) at the current line.
-    auto note = [&](const BlockMarks& marks, std::size_t block, uint32_t part) {
-        const auto offset = [&](uint32_t bits) {
-            return static_cast<uint32_t>(block + static_cast<std::size_t>(__builtin_ctz(bits)) - line_start);
-        };
-        if (const uint32_t e = marks.equals & part; e != 0 && equals == NoMark) {
-            equals = offset(e);
+
+    // One pass over the text finds every byte that a later step looks for in a line, a chunk of
+    // 64 at a time (line_marks.h), and notes it at its line: a group of chunks is marked, then
+    // its marked bytes are walked in order.
+    constexpr std::size_t Group = 32;
+    const ChunkMarker chunk_marks = fastest_chunk_marker();
+    LineCarries carries;
+    for (std::size_t from = 0; line != past_lines && from < text.size(); from += Group * MarkChunk) {
+        const std::size_t count = std::min(Group, (text.size() - from + MarkChunk - 1) / MarkChunk);
+        // The whole chunks followed by a byte are marked in place; the last bytes of the text in a
+        // copy with zeros after them.
+        ChunkMarks marks[Group];
+        const std::size_t whole = std::min(count, (text.size() - from - 1) / MarkChunk);
+        chunk_marks(text.data() + from, whole, marks);
+        if (whole < count) {
+            char tail[MarkChunk + 16] = {};
+            std::memcpy(tail, text.data() + from + whole * MarkChunk, text.size() - from - whole * MarkChunk);
+            chunk_marks(tail, 1, marks + whole);
         }
-        if (current.semicolon == NoMark) {
-            const uint32_t semicolons = marks.semicolons & part;
-            // Only a pair before the line's first ";" counts.
-            const uint32_t before = semicolons != 0 ? (uint32_t{1} << __builtin_ctz(semicolons)) - 1 : ~uint32_t{0};
-            current.data_word_pair = (marks.pairs & part & before) != 0 ? 1 : current.data_word_pair;
-            if (semicolons != 0) {
-                current.semicolon = offset(semicolons);
+        ChunkLineMarks group[Group];
+        for (std::size_t k = 0; k < count; ++k) {
+            commas += marks[k].commas;
+            group[k] = carries.next(marks[k]);
+        }
+        if (whole < count) {
+            // A carry that runs past the text's last byte stops at a zero after it: no byte there.
+            group[whole].first_others &= (uint64_t{2} << (text.size() - from - whole * MarkChunk - 1)) - 1;
+        }
+        for (std::size_t k = 0; k < count; ++k) {
+            const char* const chunk = text.data() + from + k * MarkChunk;
+            const ChunkLineMarks& m = group[k];
+            for (uint64_t events = m.breaks | m.first_others | m.first_semicolons | m.code_pairs | m.rare;
+                 events != 0; events &= events - 1) {
+                const char* const at = chunk + lowest_bit(events);
+                const uint64_t bit = events & (0 - events);
+                if ((m.breaks & bit) != 0) {
+                    end_line(at);
+                    if (line == past_lines) {
+                        break;
+                    }
+                    continue;
+                }
+                const auto offset = static_cast<uint32_t>(at - line_start);
+                // The line's first byte other than blank and tab can be any of the others too.
+                if ((m.first_others & bit) != 0) {
+                    line->indent = offset;
+                }
+                if ((m.first_semicolons & bit) != 0) {
+                    line->semicolon = offset;
+                } else if ((m.code_pairs & bit) != 0) {
+                    line->data_word_pair = 1;
+                } else if ((m.rare & bit) == 0) {
+                } else if (*at == '\t') {
+                    line->has_tab = 1;
+                } else if (*at == '"') {
+                    line->has_quote = 1;
+                } else if (equals == NoMark) {
+                    equals = offset;
+                }
             }
-        }
-        current.has_tab = (marks.tabs & part) != 0 ? 1 : current.has_tab;
-        current.has_quote = (marks.quotes & part) != 0 ? 1 : current.has_quote;
-    };
-    bool more = i <= ctx.line_count;
-    for (std::size_t block = 0; more && block < text.size(); block += MarkBlock) {
-        const BlockMarks marks = block_marks(text, block);
-        const uint32_t noted = marks.noted;
-        for (uint32_t commas = marks.commas; commas != 0; commas &= commas - 1) {
-            ++ctx.source_commas;
-        }
-        // The block falls into runs of bytes at the line breaks; each run belongs to one line.
-        uint32_t run_start = 0;
-        for (uint32_t breaks = marks.breaks;; breaks &= breaks - 1) {
-            const uint32_t run_end = breaks != 0 ? static_cast<uint32_t>(__builtin_ctz(breaks)) : 32;
-            // The bits run_start .. run_end - 1 (both at most 32, so the shifts are in 64 bits).
-            const auto part = static_cast<uint32_t>((uint64_t{1} << run_end) - (uint64_t{1} << run_start));
-            if ((noted & part) != 0) {
-                note(marks, block, part);
-            }
-            if (breaks == 0) {
+            if (line == past_lines) {
                 break;
             }
-            more = end_line(block + run_end);
-            if (!more) {
-                break;
-            }
-            run_start = run_end + 1;
         }
     }
-    // The last line when no line break ends it, then the empty lines past the text.
-    if (more && line_start < text.size()) {
-        more = end_line(text.size());
+    // The last line when no line break ends it.
+    if (line != past_lines && line_start < text.data() + text.size()) {
+        end_line(text.data() + text.size());
     }
-    while (static_cast<int32_t>(ctx.lines.size()) <= ctx.line_count) {
-        ctx.lines.push_back(SourceLine{});
+    ctx.source_commas = commas;
+}
+
+std::size_t first_non_blank(std::string_view t) {
+    std::size_t first = 0;
+    while (first < t.size() && (t[first] == ' ' || t[first] == '\t' || t[first] == '\n')) {
+        ++first;
     }
+    return first;
 }
 
 void mark_blank_lines(AssemblyContext& ctx) {
@@ -186,12 +185,12 @@ void mark_blank_lines(AssemblyContext& ctx) {
             continue;
         }
         // Blank, tab and line break do not count: a line with nothing else, or with ";" first.
-        const std::string_view t = ctx.lines[i].text;
-        std::size_t first = 0;
-        while (first < t.size() && (t[first] == ' ' || t[first] == '\t' || t[first] == '\n')) {
-            ++first;
+        SourceLine& line = ctx.lines[i];
+        if (line.indent == UnknownSize) {
+            line.indent = static_cast<uint32_t>(first_non_blank(line.text));
         }
-        if (first == t.size() || t[first] == ';') {
+        const std::size_t first = line.indent;
+        if (first == line.text.size() || line.text[first] == ';') {
             ctx.line_kind[i] = Consumed;
         }
     }

@@ -32,6 +32,24 @@ std::string_view strip_line_comment(const SourceLine& line);
 // occurrence, a view into text); unchanged when the line has no label.
 std::string_view strip_label(const AssemblyContext& ctx, std::string_view text);
 
+// What the statement pass hands on of one line: the text left once comment and label are cut, its
+// first word (blanks and carriage returns before it skipped, the next blank or carriage return
+// ends it), the operand field after the character that ended the word, the word's table row (-1
+// for none), and the first data word the operand field holds ("text", "dbyte", "byte", "word" in
+// that order; empty for none), which is refused. A line whose text is empty hands on nothing.
+struct StatementFields {
+    std::string_view text;
+    std::string_view word;
+    std::string_view operand;
+    int32_t row = -1;
+    std::string_view data_word;
+};
+
+// The fields of Open line i, with ctx.current_line at i; buffer holds the line without its tabs
+// where it has some. The short way takes what the label pass found in the line where it can; the
+// full way cuts the line again (both give the same fields).
+StatementFields statement_fields(const AssemblyContext& ctx, int32_t i, std::string& buffer, bool short_way = true);
+
 // Runs the statement handlers over every Open line, stopping at the first error.
 void statement_pass(AssemblyContext& ctx, const StatementHandlers& handlers);
 

@@ -52,32 +52,36 @@ void NameIndex::clear() {
     repeats_ = false;
 }
 
-void NameIndex::start(std::size_t count) {
+template <typename Entry>
+void NameIndex::build(const std::vector<Entry>& entries) {
     clear();
-    starts_.reserve(count + 1);
-    starts_.push_back(0);
-}
-
-void NameIndex::add(std::string_view name) {
-    const auto first = static_cast<unsigned char>(name.empty() ? 0 : name.front());
-    first_bytes_[first >> 6] |= uint64_t{1} << (first & 63);
-    lengths_ |= uint64_t{1} << (name.size() < 63 ? name.size() : 63);
-    names_ += name;
-    starts_.push_back(static_cast<uint32_t>(names_.size()));
-}
-
-void NameIndex::finish() {
-    const auto count = static_cast<uint32_t>(starts_.size() - 1);
+    const std::size_t count = entries.size();
+    std::size_t letters = 0;
+    for (const Entry& entry : entries) {
+        letters += entry.name.size();
+    }
+    names_.resize(letters);
+    starts_.resize(count + 1);
     // At most half the slots in use keeps the probe runs short.
     std::size_t size = 16;
-    while (size < std::size_t{count} * 2) {
+    while (size < count * 2) {
         size *= 2;
     }
     slots_.assign(size, FreeSlot);
     last_.assign(count, -1);
     const std::size_t mask = size - 1;
+    uint32_t at = 0;
+    starts_[0] = 0;
     for (uint32_t i = 0; i < count; ++i) {
-        const std::string_view name = name_at(i);
+        const std::string_view name = entries[i].name;
+        const auto first_byte = static_cast<unsigned char>(name.empty() ? 0 : name.front());
+        first_bytes_[first_byte >> 6] |= uint64_t{1} << (first_byte & 63);
+        lengths_ |= uint64_t{1} << (name.size() < 63 ? name.size() : 63);
+        name.copy(names_.data() + at, name.size());
+        at += static_cast<uint32_t>(name.size());
+        starts_[i + 1] = at;
+        // The first entry of a name takes a free slot, a later one becomes the last entry of that
+        // name.
         const uint32_t hash = name_hash(name);
         for (std::size_t s = hash & mask;; s = (s + 1) & mask) {
             const uint64_t slot = slots_[s];
@@ -95,6 +99,9 @@ void NameIndex::finish() {
         }
     }
 }
+
+template void NameIndex::build(const std::vector<LabelEntry>& entries);
+template void NameIndex::build(const std::vector<VariableEntry>& entries);
 
 int32_t NameIndex::first(std::string_view name) const {
     if (slots_.empty() || !may_hold(name)) {

@@ -1,6 +1,6 @@
 #include "assembler/variables.h"
 
-#include <unordered_map>
+#include <algorithm>
 
 #include "assembler/literals.h"
 #include "assembler/messages.h"
@@ -14,50 +14,59 @@ constexpr std::string_view QuotedEquals = "\"=\"";
 // A definition whose value is a quoted double quote: the name is the double quote itself.
 constexpr std::string_view QuotedQuoteDefinition = "\"=\"\"\"";
 
-// Reads one Assignment line; false when an error ends the whole step.
-bool read_definition(AssemblyContext& ctx, int32_t i) {
+// find_text of a pattern in one short line, by the library's search.
+int32_t position_of(std::string_view s, std::string_view pattern) {
+    const std::size_t p = s.find(pattern);
+    return p == std::string_view::npos ? 0 : static_cast<int32_t>(p) + 1;
+}
+
+// Reads one Assignment line; false when an error ends the whole step. t is room for the line's
+// text without blanks.
+bool read_definition(AssemblyContext& ctx, int32_t i, std::string& t) {
     // The line without blanks, tabs and line breaks, gathered in one pass.
-    std::string t;
-    t.reserve(ctx.lines[i].text.size());
+    t.clear();
     for (const char c : ctx.lines[i].text) {
         if (c != ' ' && c != '\t' && c != '\n') t.push_back(c);
     }
-    int32_t e = find_text(t, "=");
-    const int32_t semicolon = find_text(t, ";");
+    int32_t e = position_of(t, "=");
+    const int32_t semicolon = position_of(t, ";");
     if (semicolon != 0 && semicolon < e) {
         ctx.line_kind[i] = Open;
         return true;
     }
-    int32_t q = find_text(t, QuotedEquals);
-    if (count_text(t, "=") >= 3) {
+    int32_t q = position_of(t, QuotedEquals);
+    if (std::count(t.begin(), t.end(), '=') >= 3) {
         q = 0;
         e += 1;
     }
-    if (find_text(t, QuotedQuoteDefinition) != 0) {
+    if (position_of(t, QuotedQuoteDefinition) != 0) {
         q = 0;
     }
     if (q != 0) {
         ctx.line_kind[i] = Open;
         return true;
     }
-    if (semicolon != 0 && find_text(t, "\";\"") == 0) {
-        t = left_text(t, semicolon - 1);
+    std::string_view definition = t;
+    if (semicolon != 0 && position_of(t, "\";\"") == 0) {
+        definition = left_view(definition, semicolon - 1);
     }
 
     VariableEntry entry;
     entry.line = i;
-    if (find_text(t, QuotedQuoteDefinition) != 0) {
+    if (position_of(definition, QuotedQuoteDefinition) != 0) {
         // One character assigned as a character: GCC 12 at -O3 reports a false -Wrestrict for
         // the assignment of the one-character text.
         entry.name.assign(1, '"');
         entry.value = 34;
     } else {
-        entry.name = left_text(t, e - 1);
-        std::string value_text = mid_text(t, e + 1, text_length(t));
-        if (find_text(value_text, "#") != 0) {
+        entry.name = std::string(left_view(definition, e - 1));
+        std::string_view value_text = mid_view(definition, e + 1, text_length(definition));
+        std::string without_hash;
+        if (position_of(value_text, "#") != 0) {
             entry.immediate = 1;
-            if (find_text(value_text, "#$") == 0) {
-                value_text = remove_text(value_text, "#");
+            if (position_of(value_text, "#$") == 0) {
+                without_hash = remove_text(value_text, "#");
+                value_text = without_hash;
             }
         }
         entry.value = literal_value(ctx, value_text);
@@ -78,25 +87,20 @@ bool read_definition(AssemblyContext& ctx, int32_t i) {
 }
 
 // Reports the first variable (in definition order) whose name is defined more than once, at the
-// line of the name's last definition.
+// line of the name's last definition. The variables are indexed.
 void refuse_double_definitions(AssemblyContext& ctx) {
-    struct Seen {
-        int32_t count = 0;
-        int32_t last_line = 0;
-    };
-    std::unordered_map<std::string, Seen> seen;
-    seen.reserve(ctx.variables.size());
-    for (const VariableEntry& v : ctx.variables) {
-        Seen& s = seen[v.name];
-        ++s.count;
-        s.last_line = v.line;
+    const NameIndex& names = ctx.symbols.variable_names;
+    if (!names.has_repeats()) {
+        return;
     }
     for (const VariableEntry& v : ctx.variables) {
-        const Seen& s = seen[v.name];
-        if (s.count > 1) {
-            goto_source_line(s.last_line);
+        const int32_t first = names.first(v.name);
+        const int32_t last = names.last_of(first);
+        if (last != first) {
+            const int32_t last_line = ctx.variables[static_cast<std::size_t>(last)].line;
+            goto_source_line(last_line);
             show_error("Variable Error.", "Double Defined Variable `" + v.name + "`At  Line No " +
-                                              format_decimal(s.last_line));
+                                              format_decimal(last_line));
             ctx.error = 1;
             return;
         }
@@ -106,13 +110,14 @@ void refuse_double_definitions(AssemblyContext& ctx) {
 }  // namespace
 
 void collect_variables(AssemblyContext& ctx) {
+    std::string t;
     for (int32_t i = 0; i < static_cast<int32_t>(ctx.lines.size()); ++i) {
-        if (ctx.line_kind[i] == Assignment && !read_definition(ctx, i)) {
+        if (ctx.line_kind[i] == Assignment && !read_definition(ctx, i, t)) {
             return;
         }
     }
-    refuse_double_definitions(ctx);
     ctx.symbols.index_variables(ctx.variables);
+    refuse_double_definitions(ctx);
 }
 
 }  // namespace tarvok
