@@ -41,16 +41,20 @@ void split_word(std::string_view t, const char* readable_end, StatementFields& f
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t.data()));
         const auto separators = static_cast<uint32_t>(_mm_movemask_epi8(
             _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\r')))));
-        if (const uint32_t others = ~separators & 0xFFFF; others != 0) {
-            const auto begin = static_cast<std::size_t>(__builtin_ctz(others));
-            if (const uint32_t after = separators & ~((uint32_t{2} << begin) - 1); after != 0) {
-                // The bytes past t's end are read, not taken.
-                if (const auto end = static_cast<std::size_t>(__builtin_ctz(after)); end < t.size()) {
-                    fields.word = t.substr(begin, end - begin);
-                    fields.operand = t.substr(end + 1);
-                    return;
-                }
+        // The bytes past t's end are read, not taken.
+        const uint32_t others = ~separators & 0xFFFF;
+        const std::size_t begin = others != 0 ? static_cast<std::size_t>(__builtin_ctz(others)) : 16;
+        const uint32_t after = others != 0 ? separators & ~((uint32_t{2} << begin) - 1) : 0;
+        if (after != 0 || t.size() <= 16) {
+            // The word ends at the blank or carriage return after it, or at t's end when there is
+            // none inside t.
+            if (const auto end = static_cast<std::size_t>(__builtin_ctz(after | 0x10000)); end < t.size()) {
+                fields.word = t.substr(begin, end - begin);
+                fields.operand = t.substr(end + 1);
+            } else {
+                fields.word = t.substr(std::min(begin, t.size()));
             }
+            return;
         }
     }
 #else
@@ -59,28 +63,27 @@ void split_word(std::string_view t, const char* readable_end, StatementFields& f
     split_word_plain(t, fields);
 }
 
-// Whether the operand field holds "te" or "wo": every data word holds one of them.
-bool holds_data_word_pair(std::string_view operand) {
+// Whether the operand field holds "te" or "wo": every data word holds one of them. The field is
+// a view into a text whose bytes up to readable_end may be read, past its end too.
+bool holds_data_word_pair(std::string_view operand, const char* readable_end) {
+    std::size_t i = 0;
 #if defined(__SSE2__)
-    // Sixteen pairs at a time while the byte after them is in the field too; the last sixteen
-    // overlap the ones before them.
-    if (operand.size() > 16) {
-        const auto pairs_at = [&](std::size_t i) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(operand.data() + i));
-            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(operand.data() + i + 1));
-            const __m128i t_e = _mm_and_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('t')), _mm_cmpeq_epi8(next, _mm_set1_epi8('e')));
-            const __m128i w_o = _mm_and_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('w')), _mm_cmpeq_epi8(next, _mm_set1_epi8('o')));
-            return _mm_movemask_epi8(_mm_or_si128(t_e, w_o)) != 0;
-        };
-        for (std::size_t i = 0; i + 17 < operand.size(); i += 16) {
-            if (pairs_at(i)) {
-                return true;
-            }
+    // Sixteen places at a time (each pair looks one byte on); only pairs inside the field count.
+    for (; i + 1 < operand.size() && readable_end - (operand.data() + i) >= 17; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(operand.data() + i));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(operand.data() + i + 1));
+        const __m128i t_e = _mm_and_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('t')), _mm_cmpeq_epi8(next, _mm_set1_epi8('e')));
+        const __m128i w_o = _mm_and_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('w')), _mm_cmpeq_epi8(next, _mm_set1_epi8('o')));
+        const auto pairs = static_cast<uint32_t>(_mm_movemask_epi8(_mm_or_si128(t_e, w_o)));
+        const std::size_t places = std::min<std::size_t>(16, operand.size() - 1 - i);
+        if ((pairs & ((uint32_t{1} << places) - 1)) != 0) {
+            return true;
         }
-        return pairs_at(operand.size() - 17);
     }
+#else
+    (void)readable_end;
 #endif
-    for (std::size_t i = 0; i + 1 < operand.size(); ++i) {
+    for (; i + 1 < operand.size(); ++i) {
         if ((operand[i] == 't' && operand[i + 1] == 'e') || (operand[i] == 'w' && operand[i + 1] == 'o')) {
             return true;
         }
@@ -124,10 +127,9 @@ void handle_fields(AssemblyContext& ctx, const StatementHandlers& handlers, cons
     }
 }
 
-// The fields of t, the line's text without comment and label (readable_end as for split_word;
-// null for the plain split).
-StatementFields fields_of(std::string_view t, const char* readable_end) {
-    StatementFields fields;
+// Sets fields to the fields of t, the line's text without comment and label (readable_end as for
+// split_word; null for the plain split).
+void fields_of(std::string_view t, const char* readable_end, StatementFields& fields) {
     fields.text = t;
     if (!t.empty()) {
         if (readable_end != nullptr) {
@@ -137,7 +139,6 @@ StatementFields fields_of(std::string_view t, const char* readable_end) {
         }
         fields.row = table_word_row(fields.word);
     }
-    return fields;
 }
 
 // The line without tabs and line breaks, a byte at a time: the line itself when it has no tab,
@@ -219,14 +220,6 @@ std::string_view strip_comment(std::string_view text) {
     return text.substr(0, p);
 }
 
-std::string_view strip_line_comment(const SourceLine& line) {
-    if (line.semicolon == NoMark) {
-        return line.text;
-    }
-    // Only a line with a double quote can hold a quoted ";".
-    return line.has_quote != 0 ? strip_comment(line.text) : line.text.substr(0, line.semicolon);
-}
-
 std::string_view strip_label(const AssemblyContext& ctx, std::string_view text) {
     const int32_t line = ctx.current_line;
     if (line < 0 || line >= static_cast<int32_t>(ctx.line_has_label.size()) ||
@@ -255,21 +248,18 @@ std::string_view strip_label(const AssemblyContext& ctx, std::string_view text) 
 
 namespace {
 
-// statement_fields without the data word.
-StatementFields cut_fields(const AssemblyContext& ctx, int32_t i, std::string& buffer, bool short_way) {
+// Sets fields (empty as it comes) to statement_fields without the data word, and readable_end to
+// how far the bytes of the fields may be read, past their ends too.
+void cut_fields(const AssemblyContext& ctx, int32_t i, std::string& buffer, StatementFields& fields,
+                const char*& readable_end) {
     const SourceLine& line = ctx.lines[static_cast<std::size_t>(i)];
-    if (!short_way) {
-        // Each cut made again by its plain rule.
-        return fields_of(strip_label(ctx, strip_comment(without_tabs_plain(line.text, buffer))), nullptr);
-    }
-    const char* const readable_end = ctx.source_text.data() + ctx.source_text.size();
+    readable_end = ctx.source_text.data() + ctx.source_text.size();
     const bool labelled = i < static_cast<int32_t>(ctx.line_has_label.size()) && ctx.line_has_label[i] == 1;
     if (line.has_tab == 0 && line.word_row != UnknownRow && line.code_size != UnknownSize) {
         // The label pass has cut the line's comment and found its first word at the line's indent.
         const std::string_view t = line.text.substr(0, line.code_size);
         if (line.word_row >= 0 && !labelled) {
             // A table word and no label: the word is the table's own text at the indent.
-            StatementFields fields;
             fields.text = t;
             fields.row = line.word_row;
             const std::size_t word_end =
@@ -278,7 +268,7 @@ StatementFields cut_fields(const AssemblyContext& ctx, int32_t i, std::string& b
             if (word_end < t.size()) {
                 fields.operand = t.substr(word_end + 1);
             }
-            return fields;
+            return;
         }
         const int32_t label = labelled && i < static_cast<int32_t>(ctx.symbols.label_on_line.size())
                                   ? ctx.symbols.label_on_line[static_cast<std::size_t>(i)]
@@ -286,15 +276,18 @@ StatementFields cut_fields(const AssemblyContext& ctx, int32_t i, std::string& b
         if (line.word_row == -1 && label >= 0) {
             // The label is the line's first word: strip_label cuts the text right after it.
             const std::size_t name_size = ctx.labels[static_cast<std::size_t>(label)].name.size();
-            return fields_of(t.substr(line.indent + name_size), readable_end);
+            fields_of(t.substr(line.indent + name_size), readable_end, fields);
+            return;
         }
-        return fields_of(strip_label(ctx, t), readable_end);
+        fields_of(strip_label(ctx, t), readable_end, fields);
+        return;
     }
     if (line.has_tab == 0) {
         // The label pass has cut the comment of the line already.
         const std::string_view t =
             line.code_size != UnknownSize ? line.text.substr(0, line.code_size) : strip_comment(line.text);
-        return fields_of(strip_label(ctx, t), readable_end);
+        fields_of(strip_label(ctx, t), readable_end, fields);
+        return;
     }
     std::string_view t;
     if (line.has_quote == 0 && line.code_size != UnknownSize) {
@@ -305,22 +298,31 @@ StatementFields cut_fields(const AssemblyContext& ctx, int32_t i, std::string& b
         // Without its tabs the line may hold a quoted ";": it is cut again.
         t = strip_comment(without_tabs(line.text, readable_end, buffer));
     }
-    const bool in_buffer = t.data() == buffer.data();
-    return fields_of(strip_label(ctx, t), in_buffer ? buffer.data() + buffer.size() : readable_end);
+    if (t.data() == buffer.data()) {
+        readable_end = buffer.data() + buffer.size();
+    }
+    fields_of(strip_label(ctx, t), readable_end, fields);
 }
 
 }  // namespace
 
 StatementFields statement_fields(const AssemblyContext& ctx, int32_t i, std::string& buffer, bool short_way) {
-    StatementFields fields = cut_fields(ctx, i, buffer, short_way);
-    if (fields.text.empty()) {
+    const SourceLine& line = ctx.lines[static_cast<std::size_t>(i)];
+    StatementFields fields;
+    if (!short_way) {
+        // Each cut made again by its plain rule, and every data word looked for.
+        fields_of(strip_label(ctx, strip_comment(without_tabs_plain(line.text, buffer))), nullptr, fields);
+        if (!fields.text.empty()) {
+            fields.data_word = first_data_word(fields.operand);
+        }
         return fields;
     }
+    const char* readable_end = nullptr;
+    cut_fields(ctx, i, buffer, fields, readable_end);
     // Every data word holds "te" or "wo". The text is the line's up to its first ";" unless the
     // line has a tab or a double quote, so the line's marks tell whether it can hold one.
-    const SourceLine& line = ctx.lines[static_cast<std::size_t>(i)];
-    if (!short_way || ((line.data_word_pair != 0 || line.has_tab != 0 || line.has_quote != 0) &&
-                       holds_data_word_pair(fields.operand))) {
+    if (!fields.text.empty() && (line.data_word_pair != 0 || line.has_tab != 0 || line.has_quote != 0) &&
+        holds_data_word_pair(fields.operand, readable_end)) {
         fields.data_word = first_data_word(fields.operand);
     }
     return fields;

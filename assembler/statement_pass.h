@@ -26,7 +26,13 @@ struct StatementHandlers {
 std::string_view strip_comment(std::string_view text);
 
 // strip_comment of a source line's text, from the marks read_source_lines found in it.
-std::string_view strip_line_comment(const SourceLine& line);
+inline std::string_view strip_line_comment(const SourceLine& line) {
+    if (line.semicolon == NoMark) {
+        return line.text;
+    }
+    // Only a line with a double quote can hold a quoted ";".
+    return line.has_quote != 0 ? strip_comment(line.text) : line.text.substr(0, line.semicolon);
+}
 
 // The text after the label of ctx.current_line (everything after the label name's first
 // occurrence, a view into text); unchanged when the line has no label.

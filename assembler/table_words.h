@@ -18,7 +18,17 @@ inline constexpr int32_t RowDbyte = 58;
 inline constexpr int32_t RowText = 59;
 
 // The table words in row order.
-const std::array<std::string_view, MnemonicCount>& mnemonic_list();
+inline constexpr std::array<std::string_view, MnemonicCount> MnemonicWords = {
+        "byte", "word",
+        "adc", "and", "asl", "bcc", "bcs", "beq", "bit", "bmi", "bne", "bpl", "brk", "bvc",
+        "bvs", "clc", "cld", "cli", "clv", "cmp", "cpx", "cpy", "dec", "dex", "dey", "eor",
+        "inc", "inx", "iny", "jmp", "jsr", "lda", "ldx", "ldy", "lsr", "nop", "ora", "pha",
+        "php", "pla", "plp", "rol", "ror", "rti", "rts", "sbc", "sec", "sed", "sei", "sta",
+        "stx", "sty", "tax", "tay", "tsx", "txa", "txs", "tya",
+        "dbyte", "text",
+};
+
+inline const std::array<std::string_view, MnemonicCount>& mnemonic_list() { return MnemonicWords; }
 
 // Row index of the word among all 60 words (exact, case-sensitive), -1 when it is none of them.
 int32_t table_word_row(std::string_view word);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "assembler/messages.h"
 #include "assembler/source_lines.h"
 #include "assembler/statement_pass.h"
+#include "assembler/table_words.h"
 #include "assembler/variables.h"
 #include "runtime/text/text.h"
 #include "runtime/window/script.h"
@@ -48,6 +50,36 @@ TEST(LineMarks, EveryWayMarksTheBytesAsTheBytewiseWay) {
                 ASSERT_EQ(marks_text(marks[k]), marks_text(expected[k])) << "way " << way << " chunk " << k;
             }
         }
+    }
+}
+
+// A word's table row is its place in the list of table words: over every three-letter word a-z,
+// and over the table words with each byte changed to the bytes next to the letters.
+TEST(TableWords, TheRowIsTheWordsPlaceInTheList) {
+    const auto plain_row = [](std::string_view word) {
+        const auto& list = mnemonic_list();
+        const auto at = std::find(list.begin(), list.end(), word);
+        return at == list.end() ? -1 : static_cast<int32_t>(at - list.begin());
+    };
+    std::vector<std::string> words = {"", "a", "lda ", "bytes", "dbyt", "texts", "wor"};
+    for (char a = 'a'; a <= 'z'; ++a) {
+        for (char b = 'a'; b <= 'z'; ++b) {
+            for (char c = 'a'; c <= 'z'; ++c) {
+                words.push_back(std::string{a, b, c});
+            }
+        }
+    }
+    for (const std::string_view word : mnemonic_list()) {
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            for (const char c : std::string("`{@[AZaz\x80\xE1\xFF\x01 ")) {
+                std::string changed(word);
+                changed[i] = c;
+                words.push_back(changed);
+            }
+        }
+    }
+    for (const std::string& word : words) {
+        ASSERT_EQ(table_word_row(word), plain_row(word)) << word;
     }
 }
 
