@@ -1,5 +1,6 @@
 #include "assembler/expressions.h"
 
+#include <algorithm>
 #include <array>
 
 #include "assembler/literals.h"
@@ -13,10 +14,18 @@ namespace {
 constexpr std::array<char, 4> Operators = {'+', '-', '*', '/'};
 
 // Value of the term after the operator: a variable, else a label, else any literal (a name that
-// is neither counts 0).
+// is neither counts 0). Brackets anywhere in the term are left out.
 int32_t right_term_value(AssemblyContext& ctx, std::string_view t, char op) {
-    const int32_t p = find_text(t, std::string(1, op));
-    const std::string term = remove_text(remove_text(mid_text(t, p + 1, text_length(t)), "("), ")");
+    std::string_view term = t.substr(t.find(op) + 1);
+    std::string without_brackets;
+    if (term.find_first_of("()") != std::string_view::npos) {
+        for (const char c : term) {
+            if (c != '(' && c != ')') {
+                without_brackets += c;
+            }
+        }
+        term = without_brackets;
+    }
     if (const int32_t v = ctx.symbols.variable(term); v >= 0) {
         return ctx.variables[v].value;
     }
@@ -33,14 +42,14 @@ enum class ExpressionFault { None, TooManyOperators, DivisionByZero };
 
 // Applies the operator and the right term of one statement's operand to its value and size.
 ExpressionFault apply_expression(AssemblyContext& ctx, StatementEntry& rec) {
-    std::string t(operand_of(ctx, rec));
-    if (const int32_t comma = find_text(t, ","); comma != 0) {
-        t = left_text(t, comma - 1);  // the index register is no part of the expression
+    std::string_view t = operand_of(ctx, rec);
+    if (const std::size_t comma = t.find(','); comma != std::string_view::npos) {
+        t = t.substr(0, comma);  // the index register is no part of the expression
     }
     int32_t n = 0;
     char op = 0;
     for (char candidate : Operators) {
-        const int32_t c = count_text(t, std::string(1, candidate));
+        const auto c = static_cast<int32_t>(std::count(t.begin(), t.end(), candidate));
         if (c > 0) {
             op = candidate;
         }

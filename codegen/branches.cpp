@@ -17,7 +17,7 @@ bool is_branch_word(std::string_view mnemonic) {
 
 void resolve_branches(AssemblyContext& ctx) {
     for (StatementEntry& rec : ctx.statements) {
-        if (!is_branch(rec.mnemonic())) {
+        if (!is_branch_record(rec)) {
             continue;
         }
         // Both distances are measured from the branch's own first byte.

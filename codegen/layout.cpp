@@ -16,7 +16,7 @@ int32_t estimated_length(const StatementEntry& rec) {
     if (rec.is_data() || !rec.has_operand()) {
         return 1;
     }
-    if (is_branch(rec.mnemonic())) {
+    if (is_branch_record(rec)) {
         return 2;
     }
     if (rec.operand_kind == OperandLabel) {
@@ -31,7 +31,7 @@ int32_t statement_length(const StatementEntry& rec) {
     if (rec.is_data() || !rec.has_operand()) {
         return 1;
     }
-    if (is_branch(rec.mnemonic()) || rec.byte_select != SelectNone ||
+    if (is_branch_record(rec) || rec.byte_select != SelectNone ||
         (rec.value <= 255 && rec.operand_size == 1)) {
         return 2;
     }
@@ -43,17 +43,21 @@ void estimate_label_addresses(AssemblyContext& ctx) {
         return;
     }
     // Offset of the first record of each line, from one running sum over all records.
-    std::vector<int32_t> line_offset(static_cast<std::size_t>(ctx.line_count) + 1, -1);
+    // Kept in locals: the stores below are int32_t, like the line count the compiler would
+    // otherwise read again after each of them.
+    const int32_t line_count = ctx.line_count;
+    std::vector<int32_t> line_offset(static_cast<std::size_t>(line_count) + 1, -1);
+    int32_t* const offset = line_offset.data();
     int32_t sum = 0;
     for (const StatementEntry& rec : ctx.statements) {
         const int32_t line = rec.line_number;
-        if (line >= 0 && line <= ctx.line_count && line_offset[line] < 0) {
-            line_offset[line] = sum;
+        if (line >= 0 && line <= line_count && offset[line] < 0) {
+            offset[line] = sum;
         }
         sum += estimated_length(rec);
     }
     for (LabelEntry& label : ctx.labels) {
-        const bool has_record = label.line >= 0 && label.line <= ctx.line_count && line_offset[label.line] >= 0;
+        const bool has_record = label.line >= 0 && label.line <= line_count && offset[label.line] >= 0;
         // A label in front of a word that is no mnemonic has no record: it lies after all of them.
         label.address = ctx.start_address + (has_record ? line_offset[label.line] : sum);
     }
@@ -63,40 +67,45 @@ namespace {
 
 // Emitted length of every statement with the current label addresses: label values as the label
 // fix-up gives them, expressions applied to a copy (the expression step itself runs later).
-std::vector<int32_t> measured_lengths(AssemblyContext& ctx, const std::vector<LabelUse>& label_uses,
-                                      ExpressionMeasure measure_expression) {
+// lengths is the caller's, kept from round to round so that no round allocates it again.
+void measured_lengths(AssemblyContext& ctx, const std::vector<LabelUse>& label_uses,
+                      ExpressionMeasure measure_expression, std::vector<int32_t>& lengths) {
     apply_label_values(ctx, label_uses);
-    std::vector<int32_t> lengths;
-    lengths.reserve(ctx.statements.size());
+    lengths.resize(ctx.statements.size());
+    int32_t* length = lengths.data();
     for (const StatementEntry& rec : ctx.statements) {
         if (rec.has_expression == 1) {
             StatementEntry evaluated = rec;
             measure_expression(ctx, evaluated);
-            lengths.push_back(statement_length(evaluated));
+            *length++ = statement_length(evaluated);
         } else {
-            lengths.push_back(statement_length(rec));
+            *length++ = statement_length(rec);
         }
     }
-    return lengths;
 }
 
 // Gives every statement the running sum of the lengths before it and every label the address of
 // its line's first statement (after all of them when its line has none). True when a label moved.
 bool assign_addresses(AssemblyContext& ctx, const std::vector<int32_t>& lengths) {
-    std::vector<int32_t> line_address(static_cast<std::size_t>(ctx.line_count) + 1, -1);
+    // Kept in locals: every store below is an int32_t, which the compiler would otherwise take
+    // for a change to the line count, the vectors' bounds or the start address.
+    const int32_t line_count = ctx.line_count;
+    std::vector<int32_t> line_address(static_cast<std::size_t>(line_count) + 1, -1);
+    int32_t* const first_address = line_address.data();
+    const int32_t* length = lengths.data();
     int32_t counter = ctx.start_address;
-    for (std::size_t i = 0; i < ctx.statements.size(); ++i) {
-        StatementEntry& rec = ctx.statements[i];
+    for (StatementEntry& rec : ctx.statements) {
         rec.address = counter;
-        if (rec.line_number >= 0 && rec.line_number <= ctx.line_count && line_address[rec.line_number] < 0) {
-            line_address[rec.line_number] = counter;
+        const int32_t line = rec.line_number;
+        if (line >= 0 && line <= line_count && first_address[line] < 0) {
+            first_address[line] = counter;
         }
-        counter += lengths[i];
+        counter += *length++;
     }
     bool moved = false;
     for (LabelEntry& label : ctx.labels) {
-        const bool has_record = label.line >= 0 && label.line <= ctx.line_count && line_address[label.line] >= 0;
-        const int32_t address = has_record ? line_address[label.line] : counter;
+        const bool has_record = label.line >= 0 && label.line <= line_count && first_address[label.line] >= 0;
+        const int32_t address = has_record ? first_address[label.line] : counter;
         moved = moved || label.address != address;
         label.address = address;
     }
@@ -112,7 +121,7 @@ void settle_layout(AssemblyContext& ctx, const std::vector<LabelUse>& label_uses
     constexpr int FollowingRounds = 9;
     std::vector<int32_t> lengths;
     for (int round = 0; round < FollowingRounds; ++round) {
-        lengths = measured_lengths(ctx, label_uses, measure_expression);
+        measured_lengths(ctx, label_uses, measure_expression, lengths);
         if (!assign_addresses(ctx, lengths)) {
             return;  // no label moved: the addresses match the emitted lengths
         }
@@ -126,7 +135,7 @@ void settle_layout(AssemblyContext& ctx, const std::vector<LabelUse>& label_uses
     }
     for (bool grew = true; grew;) {
         assign_addresses(ctx, held);
-        lengths = measured_lengths(ctx, label_uses, measure_expression);
+        measured_lengths(ctx, label_uses, measure_expression, lengths);
         grew = false;
         for (std::size_t i = 0; i < lengths.size(); ++i) {
             if (lengths[i] > held[i]) {
@@ -197,7 +206,7 @@ void emit_bytes(AssemblyContext& ctx) {
             emit(rec.value);
         } else {
             emit(rec.value & 0xFF);
-            if (!is_branch(rec.mnemonic())) {
+            if (!is_branch_record(rec)) {
                 emit((rec.value >> 8) & 0xFF);
             }
         }

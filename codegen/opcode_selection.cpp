@@ -38,7 +38,7 @@ int32_t choose_column(AssemblyContext& ctx, const StatementEntry& rec) {
     }
     if (m == Plain) {
         if (v >= 256) {
-            const bool selects = find_text(operand_of(ctx, rec), "<") != 0 || find_text(operand_of(ctx, rec), ">") != 0;
+            const bool selects = holds_byte(operand_of(ctx, rec), '<') || holds_byte(operand_of(ctx, rec), '>');
             m = selects || rec.mnemonic() == "jmp" ? Immediate : Absolute;
         } else if (rec.zero_page == 1) {
             m = ZeroPage;

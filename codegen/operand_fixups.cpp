@@ -1,5 +1,7 @@
 #include "codegen/operand_fixups.h"
 
+#include <array>
+
 #include "codegen/operands.h"
 #include "runtime/text/text.h"
 
@@ -60,6 +62,28 @@ std::vector<LabelUse> fix_label_values(AssemblyContext& ctx) {
 // Every byte that the search for a label's name below takes out of an operand or reacts to.
 constexpr std::string_view MarkerBytes = "(), +-/*<>#\"`";
 
+namespace {
+
+constexpr std::array<bool, 256> marker_table() {
+    std::array<bool, 256> table{};
+    for (const char c : MarkerBytes) {
+        table[static_cast<unsigned char>(c)] = true;
+    }
+    return table;
+}
+constexpr std::array<bool, 256> MarkerTable = marker_table();
+
+// ByteSet(operand).may_hold_any(MarkerBytes), by one look-up a byte: most operands hold none.
+bool holds_marker(std::string_view operand) {
+    bool found = false;
+    for (const char c : operand) {
+        found |= MarkerTable[static_cast<unsigned char>(c)];
+    }
+    return found;
+}
+
+}  // namespace
+
 std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx) {
     std::vector<LabelUse> uses;
     if (ctx.labels.empty()) {
@@ -73,8 +97,7 @@ std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx) {
         }
         // Every text below is cut from the operand: a byte it lacks is in none of them.
         const std::string_view operand = operand_of(ctx, rec);
-        const ByteSet bytes(operand);
-        if (!bytes.may_hold_any(MarkerBytes)) {
+        if (!holds_marker(operand)) {
             // Nothing to take out of the operand: it is the name, and the byte it selects is the
             // record's own.
             const int32_t l = rec.label != UnknownLabel ? rec.label : ctx.symbols.label(operand);
@@ -83,6 +106,7 @@ std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx) {
             }
             continue;
         }
+        const ByteSet bytes(operand);
         std::string name(operand);
         for (std::string_view part : {"(", ")", ",x", ",y", ",", " "}) {
             if (bytes.may_hold(part)) {

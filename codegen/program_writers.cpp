@@ -29,8 +29,13 @@ std::string program_bytes(const AssemblyContext& ctx, const std::vector<uint8_t>
     bytes.push_back(static_cast<char>((ctx.start_address >> 8) & 0xFF));
     const std::size_t image_start = bytes.size();
     bytes.resize(image_start + ctx.object_image.size());
-    for (std::size_t i = 0; i < ctx.object_image.size(); ++i) {
-        bytes[image_start + i] = static_cast<char>(ctx.object_image[i] & 0xFF);
+    // Through plain pointers: a char store through the string could alias its own buffer pointer,
+    // which would keep the compiler from converting many image words at once.
+    const uint16_t* in = ctx.object_image.data();
+    const uint16_t* const end = in + ctx.object_image.size();
+    char* out = bytes.data() + image_start;
+    while (in != end) {
+        *out++ = static_cast<char>(*in++ & 0xFF);
     }
     return bytes;
 }

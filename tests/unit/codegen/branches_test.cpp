@@ -26,6 +26,15 @@ TEST(BranchWords, EveryBranchAndNothingElse) {
     }
 }
 
+TEST(BranchWords, RecordRowAgreesWithItsWordForEveryRow) {
+    // Every row a record can hold: the 60 table rows, the data byte's -1 and no word at all.
+    for (int row = -128; row < MnemonicCount; ++row) {
+        StatementEntry rec;
+        rec.row = static_cast<int8_t>(row);
+        EXPECT_EQ(is_branch_record(rec), is_branch(rec.mnemonic())) << row;
+    }
+}
+
 TEST_F(BranchTest, BackwardLimitIs126BytesFromTheBranchItself) {
     // target, then 126 - 1 bytes of nops... the branch is 126 bytes after its target
     assemble_quietly("*=$1000\ntarget nop\n" + nops(125) + " bne target");
