@@ -19,7 +19,31 @@ int32_t selected_byte(int32_t value, int32_t byte_select) {
     return value;
 }
 
+// Whether the operand holds a "<" or a ">", in one pass over it.
+bool holds_selector(std::string_view operand) {
+    for (const char c : operand) {
+        if (c == '<' || c == '>') {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
+
+void remove_in_place(std::string& s, std::string_view pattern) {
+    std::size_t out = 0;
+    std::size_t in = 0;
+    while (in < s.size()) {
+        if (s[in] == pattern.front() && s.size() - in >= pattern.size() &&
+            std::string_view(s).substr(in, pattern.size()) == pattern) {
+            in += pattern.size();
+        } else {
+            s[out++] = s[in++];
+        }
+    }
+    s.resize(out);
+}
 
 void fix_variable_values(AssemblyContext& ctx) {
     if (ctx.variables.empty() || ctx.statements.empty()) {
@@ -30,7 +54,7 @@ void fix_variable_values(AssemblyContext& ctx) {
             continue;
         }
         const std::string_view operand = operand_of(ctx, rec);
-        if (!holds_byte(operand, '<') && !holds_byte(operand, '>')) {
+        if (!holds_selector(operand)) {
             // No byte selection: the operand is the name, looked up without a copy.
             if (const int32_t v = ctx.symbols.variable(operand); v >= 0) {
                 rec.value = selected_byte(ctx.variables[v].value, rec.byte_select);
@@ -110,7 +134,7 @@ std::vector<LabelUse> find_label_uses(const AssemblyContext& ctx) {
         std::string name(operand);
         for (std::string_view part : {"(", ")", ",x", ",y", ",", " "}) {
             if (bytes.may_hold(part)) {
-                name = remove_text(name, part);
+                remove_in_place(name, part);
             }
         }
         if (rec.has_expression == 1) {

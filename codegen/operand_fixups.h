@@ -1,11 +1,18 @@
 #pragma once
 // Settling operand values that name a variable or a label, once label addresses are estimated.
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "assembler/context.h"
 
 namespace tarvok {
+
+// remove_text(s, pattern) in place, for a non-empty pattern: occurrences found left to right in
+// the text as it was, none overlapping, and what comes together after a removal not searched
+// again. The label search cuts its names this way without a new string for every cut.
+void remove_in_place(std::string& s, std::string_view pattern);
 
 // Operands that are a variable's name (possibly behind "<" or ">") get its value or selected byte.
 void fix_variable_values(AssemblyContext& ctx);

@@ -1,7 +1,9 @@
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "codegen/layout.h"
+#include "runtime/text/text.h"
 #include "runtime/window/script.h"
 #include "tests/support/assembly_fixture.h"
 
@@ -17,6 +19,29 @@ int32_t address_of(const AssemblyContext& ctx, const std::string& name) {
         }
     }
     return -2;
+}
+
+TEST(LabelNameCuts, InPlaceRemovalEqualsRemoveTextForEveryShortText) {
+    // Every text of up to 6 bytes over the bytes the label search cuts, for each of its cuts
+    // (and a longer one): overlaps such as ",,x" or "(((" and cuts at either end included.
+    constexpr std::string_view Bytes = "(),xy a";
+    std::vector<std::string> texts = {""};
+    for (std::size_t from = 0, length = 0; length < 6; ++length) {
+        const std::size_t to = texts.size();
+        for (std::size_t i = from; i < to; ++i) {
+            for (const char c : Bytes) {
+                texts.push_back(texts[i] + c);
+            }
+        }
+        from = to;
+    }
+    for (std::string_view pattern : {"(", ")", ",x", ",y", ",", " ", ",x,"}) {
+        for (const std::string& text : texts) {
+            std::string cut = text;
+            remove_in_place(cut, pattern);
+            ASSERT_EQ(cut, remove_text(text, pattern)) << '"' << text << "\" less \"" << pattern << '"';
+        }
+    }
 }
 
 TEST_F(LayoutTest, LabelsLieAfterTheLengthsOfEverythingBeforeThem) {
