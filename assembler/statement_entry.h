@@ -43,6 +43,17 @@ inline constexpr int32_t SelectNone = 0;
 inline constexpr int32_t SelectLow = 1;
 inline constexpr int32_t SelectHigh = 2;
 
+// The byte of value that a byte selection picks: the low or high byte, or the whole value.
+inline int32_t selected_byte(int32_t value, int32_t byte_select) {
+    if (byte_select == SelectLow) {
+        return value & 0xFF;
+    }
+    if (byte_select == SelectHigh) {
+        return (value >> 8) & 0xFF;
+    }
+    return value;
+}
+
 // A long program has one record per data byte, tens of thousands of them: the small fields take
 // a byte each and the fields are ordered by size, so that a record has no holes.
 struct StatementEntry {

@@ -9,16 +9,6 @@ namespace tarvok {
 
 namespace {
 
-int32_t selected_byte(int32_t value, int32_t byte_select) {
-    if (byte_select == SelectLow) {
-        return value & 0xFF;
-    }
-    if (byte_select == SelectHigh) {
-        return (value >> 8) & 0xFF;
-    }
-    return value;
-}
-
 // Whether the operand holds a "<" or a ">", in one pass over it.
 bool holds_selector(std::string_view operand) {
     for (const char c : operand) {

@@ -67,17 +67,6 @@ int32_t number_operand_size(std::string_view full, bool dollar, bool binary, int
     return value > 255 ? 2 : 1;
 }
 
-// The byte of a number a byte selection picks.
-int32_t selected_byte(int32_t byte_select, int32_t value) {
-    if (byte_select == SelectLow) {
-        return value & 0xFF;
-    }
-    if (byte_select == SelectHigh) {
-        return (value >> 8) & 0xFF;
-    }
-    return value;
-}
-
 // The record of an instruction written without an operand.
 void set_no_operand(StatementEntry& rec) {
     rec.value = -1;
@@ -220,7 +209,7 @@ bool resolve_plain_operand(AssemblyContext& ctx, std::string_view operand) {
             return false;  // refused, with its message, by the full resolution
         }
         size = number_operand_size(form.full, form.dollar, form.binary, value);
-        value = selected_byte(form.byte_select, value);
+        value = selected_byte(value, form.byte_select);
         size = selected ? 1 : size;
     }
 
@@ -363,7 +352,7 @@ void resolve_operand_in_full(AssemblyContext& ctx, std::string_view operand) {
         return;
     }
     const int32_t size = number_operand_size(full, bytes.has('$'), bytes.has('%'), value);
-    rec.value = selected_byte(rec.byte_select, value);
+    rec.value = selected_byte(value, rec.byte_select);
     rec.operand_size = rec.byte_select != SelectNone ? 1 : size;
     rec.mode = mode;
     rec.operand_kind = OperandNumber;
