@@ -239,24 +239,16 @@ bool add_plain_number(AssemblyContext& ctx, DataWord word, int32_t value, int32_
 
 // add_plain_data_field for the word of the line.
 bool add_plain_field(AssemblyContext& ctx, DataWord word, std::string_view field) {
-    std::size_t begin = 0;
-    std::size_t end = field.size();
-    while (begin < end && field[begin] == ' ') {
-        ++begin;
-    }
-    while (end > begin && field[end - 1] == ' ') {
-        --end;
-    }
+    std::string_view core = without_blanks_around(field);
     int32_t select = SelectNone;
-    if (begin < end && (field[begin] == '<' || field[begin] == '>')) {
-        select = field[begin] == '>' ? SelectHigh : SelectLow;
-        ++begin;
+    if (!core.empty() && (core.front() == '<' || core.front() == '>')) {
+        select = core.front() == '>' ? SelectHigh : SelectLow;
+        core.remove_prefix(1);
     }
-    if (begin == end) {
+    if (core.empty()) {
         return false;
     }
     // The full way's field once its marker is out: a blank, "<" or ">" in it is not plain.
-    const std::string_view core = field.substr(begin, end - begin);
     const Notation notation = plain_notation(core);
     if (notation == Notation::NotPlain) {
         return false;

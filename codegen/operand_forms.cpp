@@ -58,18 +58,6 @@ bool read_indirect(std::string_view full, OperandForm& form) {
 
 }  // namespace
 
-std::string_view without_blanks_around(std::string_view operand) {
-    std::size_t begin = 0;
-    std::size_t end = operand.size();
-    while (begin < end && operand[begin] == ' ') {
-        ++begin;
-    }
-    while (end > begin && operand[end - 1] == ' ') {
-        --end;
-    }
-    return operand.substr(begin, end - begin);
-}
-
 bool read_operand_form(std::string_view full, OperandForm& form) {
     if (full.empty()) {
         return false;

@@ -21,9 +21,6 @@ struct OperandForm {
     bool quoted = false;                // the operand is a double-quoted character
 };
 
-// The operand without the blanks in front of it and after it.
-std::string_view without_blanks_around(std::string_view operand);
-
 // Reads an operand given without the blanks around it (and with none inside) in one of these
 // forms, where a name is a run of lower-case letters, digits, "_" and ".", and a number is a name
 // with "$" or "%" (of 8 or 16 bytes) in front of it or a name alone:

@@ -48,6 +48,19 @@ int32_t find_text(std::string_view s, std::string_view pattern, int32_t start = 
 // Number of non-overlapping occurrences of pattern, counted left to right; 0 for an empty pattern.
 int32_t count_text(std::string_view s, std::string_view pattern);
 
+// s without the blanks in front of it and after it.
+inline std::string_view without_blanks_around(std::string_view s) {
+    std::size_t begin = 0;
+    std::size_t end = s.size();
+    while (begin < end && s[begin] == ' ') {
+        ++begin;
+    }
+    while (end > begin && s[end - 1] == ' ') {
+        --end;
+    }
+    return s.substr(begin, end - begin);
+}
+
 // find_text(s, c) != 0 for one byte, as a plain loop: for the short fields of a source line that
 // costs less than a library call.
 inline bool holds_byte(std::string_view s, char c) {
