@@ -12,7 +12,7 @@ target_link_libraries(tarvok_cli PUBLIC tarvok_assembler tarvok_window_api tarvo
 target_compile_definitions(tarvok_cli PRIVATE TARVOK_VERSION="${PROJECT_VERSION}")
 
 add_executable(tarvok-asm ${CMAKE_CURRENT_LIST_DIR}/tarvok_asm_main.cpp)
-target_link_libraries(tarvok-asm PRIVATE tarvok_cli tarvok_window_headless tarvok_warnings)
+target_link_libraries(tarvok-asm PRIVATE tarvok_cli tarvok_window_headless tarvok_memory tarvok_warnings)
 # tarvok-asm is started once per source file, by build scripts and editors: the C++ runtime is
 # linked into it, so that the dynamic loader need not relocate the shared libstdc++ at every start
 # (about 1.7 million instructions, half of a short run). It needs no other C++ library, and its
